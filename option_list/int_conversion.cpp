@@ -1,0 +1,53 @@
+// Whole-text decimal and hexadecimal conversions.
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+
+#include "option_list/option_list.h"
+
+namespace {
+// Keeps the low 32 bits, as a plain narrowing of long to int does on the
+// platforms the client ships for; written out so it is defined behaviour.
+int low_32_bits(long value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  return bits <= static_cast<std::uint32_t>(INT_MAX)
+             ? static_cast<int>(bits)
+             : static_cast<int>(static_cast<std::int64_t>(bits) -
+                                (std::int64_t{1} << 32));
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_hex_digit(char c) {
+  return is_digit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// strtol over the whole text: empty unless it consumed every byte.
+boost::optional<long> convert_whole(const std::string& text, int base) {
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  const int saved_errno = errno;
+  const long value = std::strtol(begin, &end, base);
+  errno = saved_errno;
+  if (end == begin || end != begin + text.size()) return boost::none;
+  return value;
+}
+}  // namespace
+
+boost::optional<int> str_to_int(std::string text) {
+  if (text.empty() || !is_digit(text[0])) return boost::none;
+  const auto value = convert_whole(text, 10);
+  // strtol answers overflow with the extremes of long.
+  if (!value || *value == LONG_MAX || *value == LONG_MIN) return boost::none;
+  return low_32_bits(*value);
+}
+
+boost::optional<int> hex_str_to_int(std::string text) {
+  if (text.empty() || !is_hex_digit(text[0])) return boost::none;
+  const auto value = convert_whole(text, 16);
+  if (!value) return boost::none;
+  // Clients have always seen 0x7FFF (and -0x8000, which no accepted text can
+  // spell) read as "no number"; pair lists depend on it, so it stays.
+  if (*value == 0x7FFF || *value == -0x8000) return boost::none;
+  return low_32_bits(*value);
+}
