@@ -1,12 +1,11 @@
 // Lines, levels and the close of the core event log.
 #include <cstdint>
 
+#include "logging/event_category.h"
 #include "logging/logging.h"
 #include "qarel_core/qarel_core.h"
 
 namespace {
-constexpr int kCategory = 110;
-constexpr int kCoreInfo = 2;
 constexpr std::int32_t kCoreLevelOf[] = {3, 2, 0, 1};  // indexed by Level
 
 int core_level(Level level) {
@@ -16,7 +15,7 @@ int core_level(Level level) {
 }  // namespace
 
 void log(Level level, const std::string& text, int code) {
-  mQUOR_EVENT_LOG_MESSAGE(kCategory, core_level(level), code, "%s",
+  mQUOR_EVENT_LOG_MESSAGE(kEventCategory, core_level(level), code, "%s",
                           text.c_str());
 }
 
@@ -33,7 +32,7 @@ bool set_log_level(boost::optional<int> level) {
 
 void log_close(const std::string& name) {
   quor_event_reset_session_log_id();
-  mQUOR_EVENT_LOG_MESSAGE(kCategory, kCoreInfo, 0,
+  mQUOR_EVENT_LOG_MESSAGE(kEventCategory, kCoreInfo, 0,
                           "%s: Resource cleanup complete.", name.c_str());
   quor_event_close();
 }

@@ -55,4 +55,16 @@ CLIENT_COMMON_API bool createNewLogFile(const char* name, const char* first,
                                         const char* second,
                                         boost::optional<int> level);
 
+// The event-log header of an option report: a heading line with `heading` in
+// the third column and a rule line, through `format` at critical level.
+CLIENT_COMMON_API void write_header(const char* format,
+                                    const std::string& heading);
+
+// One event-log row of an option report: the four columns through `format`,
+// at critical level; the texts are arguments, never part of the format.
+CLIENT_COMMON_API void log_outputs(const char* format, const char* short_column,
+                                   const std::string& long_key,
+                                   const std::string& value,
+                                   const std::string& description);
+
 #endif  // LOGGING_LOGGING_H_

@@ -57,6 +57,20 @@ class CLIENT_COMMON_API option_list {
   // "Invalid" when there is none.
   std::string get(std::string key);
 
+  // Assigns `value` to the first record matching `key` (short or long,
+  // ignoring case) and, when `from_uri`, registered as URI-settable. Refuses a
+  // malformed key, the value "Ignore_this_value" and a key no such record has:
+  // then appends "CL_param:'<key>' " (or "URI_opt:'<key>' ") to
+  // rejected_params and returns false. With `warn_deprecated`, assigning a
+  // deprecated option logs and prints a warning.
+  bool set(std::string key, std::string value, bool from_uri,
+           bool warn_deprecated);
+  // Assigns "True" as set does, but only when the first record matching `key`
+  // is a switch; no key-format or value test.
+  bool set_true(std::string key, bool from_uri, bool warn_deprecated);
+  // The is_bool flag of the first record matching `key`; false for none.
+  bool is_boolean(std::string key);
+
   // Typed reads, by long key. A key no record has reads as the text "Invalid".
   // With `only_if_set`, a record never assigned gives an empty optional.
   boost::optional<std::string> get_str_val(std::string key, bool only_if_set);
@@ -70,6 +84,30 @@ class CLIENT_COMMON_API option_list {
   // True when the option holds a decimal integer from `min` to `max`; a zero
   // counts only when written as the single digit "0".
   bool option_is_int(std::string key, int min, int max);
+
+  // Two decimal numbers joined by a lower-case "x", as in "640x480"; empty
+  // when the text is anything else.
+  boost::optional<std::pair<int, int>> get_int_pair(std::string key,
+                                                    bool only_if_set);
+  // A list of hexadecimal pairs such as "1:2,a:ff" (pair separators ":",
+  // item separators ","). Always engaged; items that are not exactly two
+  // parts are skipped, and two parts that are not both hexadecimal numbers
+  // are logged as discarded. Null separator sets count as empty.
+  boost::optional<std::vector<std::pair<int, int>>> get_hex_int_pair_vector(
+      std::string key, const char* pair_separators,
+      const char* item_separators, bool only_if_set);
+  // Reads "log-level" as a keyword (critical, error, info, debug, any case)
+  // or a number from 0 to 5, stores the core level in `level` and returns
+  // true; returns false and leaves `level` as it was otherwise.
+  bool get_log_level(boost::optional<int>& level);
+
+  // Lists the options (all, or only those assigned) with their current values,
+  // masking those registered with show_value false, to the event log, to
+  // standard output, or both.
+  void log_options(bool only_if_set, bool to_log, bool to_stdout);
+  // Lists every option with its default under "Program options are:",
+  // marking deprecated ones.
+  void log_defaults(bool to_log, bool to_stdout);
 };
 
 // The decimal number that the whole text spells: digits only, no sign or

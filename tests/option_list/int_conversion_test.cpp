@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include <boost/optional/optional_io.hpp>
+#include "tests/support/optional_printer.h"
 
 #include "option_list/option_list.h"
 

@@ -66,6 +66,8 @@ int mQUOR_EVENT_LOG_MESSAGE(int category, int level, int code,
   std::vsnprintf(text.data(), text.size(), format, args);
   va_end(args);
   call.text = text.data();
+  std::fflush(stdout);
+  call.stdout_offset = std::ftell(stdout);
   return core_double::record(call);
 }
 

@@ -17,6 +17,9 @@ struct CoreCall {
   int code = 0;
   std::string format;
   std::string text;  // the format applied to its arguments
+  // Bytes written to standard output before this line, where standard output
+  // is a file (as under CaptureStdout): orders the two outputs.
+  long stdout_offset = -1;
   // qarel_client_log_init (level above as well)
   std::string first;
   std::string second;
