@@ -1,0 +1,88 @@
+// Launch arguments: command-line tokens and launch URIs of the scheme
+// "quorvane-qarel:" parsed into an option table, the composition of such
+// URIs, percent coding and small string utilities.
+#ifndef CLIENT_COMMON_CLIENT_COMMON_H_
+#define CLIENT_COMMON_CLIENT_COMMON_H_
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "client_common/export.h"
+#include "option_list/option_list.h"
+
+// Parses one token into `opts`: "--key=value" (any number of dashes, or
+// none), "key value" across two calls, "-k3" (short key, one digit), or a
+// bare switch. Values are percent-decoded. A key that waits for its value is
+// process-wide state, kept across calls and vectors, so parsing runs on one
+// thread at a time. `from_uri` marks a launch-URI query parameter: nothing is
+// stripped or awaited, and the result is true when it is malformed (a
+// reserved character in its raw value, or a malformed key). Command-line
+// tokens always give false. Refused keys end up in opts.rejected_params.
+CLIENT_COMMON_API bool parseArg(const std::string& token, option_list& opts,
+                                bool from_uri);
+
+// Parses every element in order: launch URIs (the scheme in any letter case)
+// through parse_uri, everything else through parseArg. True when some launch
+// URI was malformed.
+CLIENT_COMMON_API bool arg_to_params(const std::vector<std::string>& args,
+                                     option_list& opts);
+
+// Parses "quorvane-qarel://host:port?key=value&switch&...", whose first 15
+// characters the caller has matched. Sets "port" (when the authority has a
+// ":") and then "address" from the URI, and each "&"-separated parameter
+// through parseArg. True when malformed: an empty host, a space or tab in a
+// parameter, or a malformed parameter. Without "//" nothing is stored and
+// the result is false.
+CLIENT_COMMON_API bool parse_uri(const std::string& uri, option_list& opts);
+
+// Resolves `host`: the last IPv4 and the last IPv6 address found, as text.
+// 0 on success; -500 with the resolver's message in `error` on failure, the
+// addresses then left as they were.
+CLIENT_COMMON_API int get_ip_addr(const std::string& host, std::string& ipv4,
+                                  std::string& ipv6, std::string& error);
+
+// Writes the launch arguments for a client: the quoted launch URI, and, when
+// `connect_tag` is not empty, a second quoted token "connect-tag=<tag>".
+// sni, session id, locale, log file and tag are percent-encoded; host, port
+// and log level are written as given. `windowed` false adds "full-screen".
+CLIENT_COMMON_API std::string cl_params_formatter(
+    const std::string& host, const std::string& port, const std::string& sni,
+    const std::string& connect_tag, const std::string& session_id,
+    bool windowed, bool use_smartcard, bool disable_usb,
+    bool usb_auto_forward, const std::string& locale,
+    const std::string& logfile, const std::string& log_level);
+
+// percent_encode()
+//
+// Copies the RFC 3986 unreserved bytes (letters, digits, "-._~") and writes
+// every other byte as "%" and two lower-case hex digits: "a b/" gives
+// "a%20b%2f".
+CLIENT_COMMON_API std::string percent_encode(const std::string& s);
+
+// percent_decode()
+//
+// Replaces every valid escape ("%" and two hex digits) by its byte; a
+// malformed escape is copied as it stands, and an escape of zero contributes
+// nothing. "+" stays "+", and "%2541" gives "%41" (read once).
+CLIENT_COMMON_API std::string percent_decode(const std::string& s);
+
+// The smallest position at or after `pos` whose byte is in `chars`, or the
+// length of `s` when there is none.
+CLIENT_COMMON_API std::size_t str_find_firstof(const std::string& s,
+                                               std::size_t pos,
+                                               const std::string& chars);
+
+// From `pos`, skips the run of each byte of `chars` in turn, in the order of
+// `chars`, and returns where it stopped: "baab" from 0 with "ab" gives 1.
+CLIENT_COMMON_API std::size_t str_trim_first(const std::string& s,
+                                             std::size_t pos,
+                                             const std::string& chars);
+
+// True when `a` and `b` are equal ignoring ASCII letter case.
+CLIENT_COMMON_API bool case_comp(const std::string& a, const std::string& b);
+
+// True when every byte is a hex digit; true for the empty string.
+CLIENT_COMMON_API bool is_hex(const std::string& s);
+
+#endif  // CLIENT_COMMON_CLIENT_COMMON_H_

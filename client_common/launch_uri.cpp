@@ -1,0 +1,59 @@
+// Argument vectors and launch URIs.
+#include "client_common/client_common.h"
+#include "client_common/launch_constants.h"
+#include "safe_str/safe_str.h"
+
+namespace {
+constexpr char kScheme[] = "quorvane-qarel:";
+constexpr std::size_t kSchemeLength = sizeof kScheme - 1;
+constexpr std::size_t kAuthorityStart = kSchemeLength + 2;  // after "//"
+
+bool has_scheme(const std::string& arg) {
+  if (arg.size() < kSchemeLength) return false;
+  const std::string head = arg.substr(0, kSchemeLength);
+  int indicator = 1;
+  return qarel_strcasecmp_s(kScheme, kSchemeLength, head.c_str(),
+                            &indicator) == 0 &&
+         indicator == 0;
+}
+}  // namespace
+
+bool arg_to_params(const std::vector<std::string>& args, option_list& opts) {
+  bool malformed = false;
+  for (const std::string& arg : args) {
+    const bool bad =
+        has_scheme(arg) ? parse_uri(arg, opts) : parseArg(arg, opts, false);
+    malformed = malformed || bad;
+  }
+  return malformed;
+}
+
+bool parse_uri(const std::string& uri, option_list& opts) {
+  if (uri.size() < kAuthorityStart || uri[kSchemeLength] != '/' ||
+      uri[kSchemeLength + 1] != '/') {
+    return false;
+  }
+  const std::size_t authority_end = str_find_firstof(uri, kAuthorityStart, "/?");
+  std::string host =
+      uri.substr(kAuthorityStart, authority_end - kAuthorityStart);
+  const std::size_t colon = host.find(':');
+  if (colon != std::string::npos) {
+    opts.set("port", host.substr(colon + 1), true, true);
+    host.resize(colon);
+  }
+  bool malformed = host.empty();
+  opts.set("address", std::move(host), true, true);
+
+  // The character that ended the authority is skipped, "/" or "?" alike;
+  // a path is not recognised and becomes part of the first parameter.
+  std::size_t pos = str_trim_first(uri, authority_end + 1, "?");
+  while (pos < uri.size()) {
+    std::size_t next = uri.find(separator, pos);
+    if (next == std::string::npos) next = uri.size();
+    const std::string parameter = uri.substr(pos, next - pos);
+    if (parameter.find_first_of(" \t") != std::string::npos) malformed = true;
+    if (parseArg(parameter, opts, true)) malformed = true;
+    pos = next + 1;
+  }
+  return malformed;
+}

@@ -1,0 +1,52 @@
+// Composition of the launch arguments that start a client.
+#include "client_common/client_common.h"
+#include "client_common/launch_constants.h"
+
+namespace {
+void add_switch(std::string& uri, bool on, const char* name) {
+  if (!on) return;
+  uri += name;
+  uri += separator;
+}
+
+void add_value(std::string& uri, const char* name, const std::string& value,
+               bool encode) {
+  if (value.empty()) return;
+  uri += name;
+  uri += '=';
+  uri += encode ? percent_encode(value) : value;
+  uri += separator;
+}
+}  // namespace
+
+std::string cl_params_formatter(
+    const std::string& host, const std::string& port, const std::string& sni,
+    const std::string& connect_tag, const std::string& session_id,
+    bool windowed, bool use_smartcard, bool disable_usb,
+    bool usb_auto_forward, const std::string& locale,
+    const std::string& logfile, const std::string& log_level) {
+  std::string uri = "\"quorvane-qarel://";
+  uri += host;
+  if (!port.empty()) {
+    uri += ':';
+    uri += port;
+  }
+  uri += '?';
+  add_switch(uri, !windowed, "full-screen");
+  add_value(uri, "sni", sni, true);
+  add_value(uri, "session-id", session_id, true);
+  add_switch(uri, use_smartcard, "use-smartcard");
+  add_switch(uri, disable_usb, "disable-usb");
+  add_switch(uri, usb_auto_forward, "usb-auto-forward");
+  add_value(uri, "locale", locale, true);
+  add_value(uri, "logfile", logfile, true);
+  add_value(uri, "log-level", log_level, false);
+  // The last "&", or the "?" when no parameter was written.
+  uri.back() = '"';
+  if (!connect_tag.empty()) {
+    uri += " \"connect-tag=";
+    uri += percent_encode(connect_tag);
+    uri += '"';
+  }
+  return uri;
+}
