@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkgconf
+  cmake ninja-build g++ pkgconf file dpkg-dev
   libboost-dev
   googletest libgtest-dev libgmock-dev
 )

@@ -1,0 +1,43 @@
+# cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DCXX=... -P this
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc
+    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+set(expected "address=192.0.2.10 port=900 sni=desk pool malformed=0")
+set(prefix ${WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${WORK_DIR})
+
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+# The CMake package.
+run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G Ninja
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
+run(${WORK_DIR}/consumer/consumer)
+if(NOT out MATCHES "${expected}")
+  message(FATAL_ERROR "consumer printed: ${out}")
+endif()
+
+# The pkg-config file, relocated with the prefix.
+file(GLOB_RECURSE pc_file ${prefix}/*/client_common.pc)
+get_filename_component(pc_dir "${pc_file}" DIRECTORY)
+run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir}
+    pkg-config --cflags --libs client_common)
+string(STRIP "${out}" flags)
+separate_arguments(flags UNIX_COMMAND "${flags}")
+run(${CXX} -std=c++17 ${CONSUMER_DIR}/main.cpp ${flags}
+    -o ${WORK_DIR}/consumer_pc)
+file(GLOB_RECURSE library ${prefix}/*/libclient_common.so)
+get_filename_component(lib_dir "${library}" DIRECTORY)
+run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${lib_dir} ${WORK_DIR}/consumer_pc)
+if(NOT out MATCHES "${expected}")
+  message(FATAL_ERROR "pkg-config consumer printed: ${out}")
+endif()
+
+# The installed tool finds its libraries through its run path.
+run(${prefix}/bin/qarel-launch version)

@@ -1,0 +1,51 @@
+// qarel-launch: the client_common library from the command line.
+#include <option_list/option_list.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "commands.h"
+#include "standard_options.h"
+
+void print_usage(std::FILE* out) {
+  std::fputs(
+      "Usage: qarel-launch [COMMAND [ARG...]]\n"
+      "\n"
+      "  parse ARG...            parse launch arguments (tokens and\n"
+      "                          quorvane-qarel: URIs) into the standard\n"
+      "                          options; exit 0, 1 when something was\n"
+      "                          rejected, 2 when a launch URI is malformed\n"
+      "  compose KEY=VALUE...    write launch arguments; keys: host port sni\n"
+      "                          connect-tag session-id locale logfile\n"
+      "                          log-level, and the bare switches windowed\n"
+      "                          use-smartcard disable-usb usb-auto-forward\n"
+      "  resolve HOST            print the IPv4 and IPv6 addresses of HOST\n"
+      "  version                 print the build's version record\n"
+      "  options                 print the standard options and defaults\n"
+      "  --help                  print this help\n"
+      "\n"
+      "Without a command, composes an example launch and parses it back.\n",
+      out);
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) return example_command();
+  const std::string command = argv[1];
+  const Args args(argv + 2, argv + argc);
+  if (command == "parse") return parse_command(args);
+  if (command == "compose") return compose_command(args);
+  if (command == "resolve") return resolve_command(args);
+  if (command == "version" && args.empty()) return version_command();
+  if (command == "options" && args.empty()) {
+    standard_options().log_defaults(false, true);
+    return kExitOk;
+  }
+  if (command == "--help" || command == "-h" || command == "help") {
+    print_usage(stdout);
+    return kExitOk;
+  }
+  std::fprintf(stderr, "qarel-launch: unknown command '%s'\n\n",
+               command.c_str());
+  print_usage(stderr);
+  return kExitMalformed;
+}

@@ -1,0 +1,41 @@
+// qarel-launch parse ARG...: the launch arguments into the standard table.
+#include <client_common/client_common.h>
+#include <logging/logging.h>
+
+#include <cstdio>
+
+#include "commands.h"
+#include "standard_options.h"
+
+namespace {
+constexpr char kName[] = "qarel-launch";
+
+// With "logfile" set, the banner and the report go to that event-log file.
+void write_event_log(option_list& opts) {
+  const std::string path = opts.get("logfile");
+  if (open_logfile(path, kName, kName) != 0) {
+    std::fprintf(stderr, "%s: cannot open the log file %s\n", kName,
+                 path.c_str());
+    return;
+  }
+  boost::optional<int> level;
+  if (opts.get_log_level(level)) set_log_level(level);
+  log_client_version(kName);
+  opts.log_options(true, true, false);
+  log_close(kName);
+}
+}  // namespace
+
+int parse_command(const Args& args) {
+  option_list opts = standard_options();
+  const bool malformed = arg_to_params(args, opts);
+
+  opts.log_options(true, false, true);
+  if (!opts.rejected_params.empty())
+    std::printf("\nRejected: %s\n", opts.rejected_params.c_str());
+  if (malformed) std::printf("\nA launch URI is malformed.\n");
+  if (opts.get_str_val("logfile", true)) write_event_log(opts);
+
+  if (malformed) return kExitMalformed;
+  return opts.rejected_params.empty() ? kExitOk : kExitRejected;
+}
