@@ -9,11 +9,16 @@
 
 namespace core_double {
 namespace {
+bool echo = false;
+
 std::map<std::string, int>& results() {
   static std::map<std::string, int> all;
   return all;
 }
 }  // namespace
+
+void echo_to_stdout(bool on) { echo = on; }
+bool echoing() { return echo; }
 
 std::vector<CoreCall>& calls() {
   static std::vector<CoreCall> all;
@@ -66,8 +71,7 @@ int mQUOR_EVENT_LOG_MESSAGE(int category, int level, int code,
   std::vsnprintf(text.data(), text.size(), format, args);
   va_end(args);
   call.text = text.data();
-  std::fflush(stdout);
-  call.stdout_offset = std::ftell(stdout);
+  if (core_double::echoing()) std::printf("[log] %s\n", call.text.c_str());
   return core_double::record(call);
 }
 

@@ -17,9 +17,6 @@ struct CoreCall {
   int code = 0;
   std::string format;
   std::string text;  // the format applied to its arguments
-  // Bytes written to standard output before this line, where standard output
-  // is a file (as under CaptureStdout): orders the two outputs.
-  long stdout_offset = -1;
   // qarel_client_log_init (level above as well)
   std::string first;
   std::string second;
@@ -39,6 +36,10 @@ void set_result(const std::string& function, int result);
 // function answers.
 CoreCall named(const char* function);
 int record(const CoreCall& call);
+// When on, every event-log line is also printed to standard output as
+// "[log] <text>", so a test sees how the two outputs interleave.
+void echo_to_stdout(bool on);
+bool echoing();
 // Only the calls of one function.
 std::vector<CoreCall> calls_of(const std::string& function);
 }  // namespace core_double
@@ -47,6 +48,7 @@ std::vector<CoreCall> calls_of(const std::string& function);
 class CoreRecorder : public ::testing::Test {
  protected:
   void SetUp() override { core_double::reset(); }
+  void TearDown() override { core_double::echo_to_stdout(false); }
 };
 
 #endif  // TESTS_SUPPORT_QAREL_CORE_DOUBLE_H_
