@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkgconf file dpkg-dev
   libboost-dev
   googletest libgtest-dev libgmock-dev
+  clang libclang-rt-dev
 )
 
 missing=()

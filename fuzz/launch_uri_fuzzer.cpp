@@ -1,0 +1,33 @@
+// parse_uri behind the scheme prefix, with and without the "//" marker.
+#include "client_common/client_common.h"
+#include "fuzz/fuzz_support.h"
+#include "tools/qarel_launch/standard_options.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  QuietLibrary();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string rest = AsString(data, size);
+
+  option_list opts = standard_options();
+  parse_uri("quorvane-qarel://" + rest, opts);
+
+  // With only the authority's options, parameters cannot touch the host,
+  // which is what stands before the first ":", "/" or "?".
+  option_list authority;
+  authority.add("", "address", false, "", "", true, false, true);
+  authority.add("", "port", false, "", "", true, false, true);
+  const bool malformed = parse_uri("quorvane-qarel://" + rest, authority);
+  const std::string host = rest.substr(0, rest.find_first_of(":/?"));
+  // (The table refuses one value, the marker of a key without a value.)
+  if (host != "Ignore_this_value")
+    FUZZ_CHECK(authority.get("address") == host);
+  FUZZ_CHECK(!host.empty() || malformed);
+
+  option_list unmarked = standard_options();
+  parse_uri("quorvane-qarel:" + rest, unmarked);
+  arg_to_params({"QUORVANE-qarel:" + rest}, unmarked);
+  return 0;
+}
