@@ -7,6 +7,8 @@ packages=(
   libboost-dev
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-dev
+  libbenchmark-dev libboost-program-options-dev libcli11-dev libcxxopts-dev
+  libcurl4-openssl-dev
 )
 
 missing=()

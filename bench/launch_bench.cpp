@@ -1,0 +1,168 @@
+// A whole launch: building the client's option table and parsing a typical
+// argument vector, against general option parsers on the same tokens.
+#include <benchmark/benchmark.h>
+#include <getopt.h>
+
+#include <CLI/CLI.hpp>
+#include <boost/program_options.hpp>
+#include <cxxopts.hpp>
+#include <string>
+#include <vector>
+
+#include "client_common/client_common.h"
+#include "tools/qarel_launch/standard_options.h"
+
+namespace {
+// Every form the peers also read: --key=value, --key value, -k<digit>, and
+// switches.
+const std::vector<std::string> kTokens = {
+    "--address=192.0.2.10", "--port",          "900",
+    "-l3",                  "--full-screen",   "--use-smartcard",
+    "--sni=desk-pool",      "--session-id",    "s-42",
+    "--locale=en_US",       "--logfile=/tmp/client.log"};
+
+// Our own parser also reads a launch URI with eight parameters.
+std::vector<std::string> WholeLaunch() {
+  std::vector<std::string> args = kTokens;
+  args.push_back(
+      "quorvane-qarel://192.0.2.10:900?full-screen&sni=desk%20pool&"
+      "session-id=s-42&use-smartcard&usb-auto-forward&locale=en_US&"
+      "logfile=%2ftmp%2fclient%20log.txt&log-level=3");
+  return args;
+}
+
+// argv for the C-style parsers, with the program name first.
+struct Argv {
+  explicit Argv(const std::vector<std::string>& tokens) : storage(tokens) {
+    storage.insert(storage.begin(), "client");
+    for (auto& s : storage) pointers.push_back(s.data());
+    pointers.push_back(nullptr);
+  }
+  int argc() const { return static_cast<int>(storage.size()); }
+  char** argv() { return pointers.data(); }
+  std::vector<std::string> storage;
+  std::vector<char*> pointers;
+};
+
+void BM_Launch_ClientCommon(benchmark::State& state) {
+  const std::vector<std::string> args = WholeLaunch();
+  for (auto _ : state) {
+    option_list opts = standard_options();
+    benchmark::DoNotOptimize(arg_to_params(args, opts));
+    benchmark::DoNotOptimize(opts);
+  }
+}
+BENCHMARK(BM_Launch_ClientCommon);
+
+void BM_Tokens_BoostProgramOptions(benchmark::State& state) {
+  Argv a(kTokens);
+  namespace po = boost::program_options;
+  for (auto _ : state) {
+    po::options_description desc("Options");
+    desc.add_options()
+        ("address,a", po::value<std::string>()->default_value(""), "Host")
+        ("port,p", po::value<std::string>()->default_value("443"), "Port")
+        ("sni", po::value<std::string>(), "TLS server name")
+        ("connect-tag", po::value<std::string>(), "Connection tag")
+        ("session-id", po::value<std::string>(), "Session")
+        ("full-screen,f", po::bool_switch(), "Full screen")
+        ("use-smartcard", po::bool_switch(), "Smartcard")
+        ("disable-usb", po::bool_switch(), "No USB")
+        ("usb-auto-forward", po::bool_switch(), "USB forward")
+        ("locale", po::value<std::string>(), "Locale")
+        ("logfile", po::value<std::string>(), "Log file")
+        ("log-level,l", po::value<std::string>()->default_value("info"), "Level")
+        ("multimon,m", po::bool_switch(), "Span all monitors");
+    po::variables_map vm;
+    po::store(po::parse_command_line(a.argc(), a.argv(), desc), vm);
+    po::notify(vm);
+    benchmark::DoNotOptimize(vm);
+  }
+}
+BENCHMARK(BM_Tokens_BoostProgramOptions);
+
+void BM_Tokens_CLI11(benchmark::State& state) {
+  Argv a(kTokens);
+  for (auto _ : state) {
+    CLI::App app("client");
+    std::string address, port = "443", sni, tag, session, locale, logfile,
+                level = "info";
+    bool full = false, smartcard = false, usb_off = false, forward = false,
+         multimon = false;
+    app.add_option("-a,--address", address, "Host");
+    app.add_option("-p,--port", port, "Port");
+    app.add_option("--sni", sni, "TLS server name");
+    app.add_option("--connect-tag", tag, "Connection tag");
+    app.add_option("--session-id", session, "Session");
+    app.add_flag("-f,--full-screen", full, "Full screen");
+    app.add_flag("--use-smartcard", smartcard, "Smartcard");
+    app.add_flag("--disable-usb", usb_off, "No USB");
+    app.add_flag("--usb-auto-forward", forward, "USB forward");
+    app.add_option("--locale", locale, "Locale");
+    app.add_option("--logfile", logfile, "Log file");
+    app.add_option("-l,--log-level", level, "Level");
+    app.add_flag("-m,--multimon", multimon, "Span all monitors");
+    app.parse(a.argc(), a.argv());
+    benchmark::DoNotOptimize(level);
+  }
+}
+BENCHMARK(BM_Tokens_CLI11);
+
+void BM_Tokens_Cxxopts(benchmark::State& state) {
+  Argv a(kTokens);
+  for (auto _ : state) {
+    cxxopts::Options options("client");
+    options.add_options()
+        ("a,address", "Host", cxxopts::value<std::string>()->default_value(""))
+        ("p,port", "Port", cxxopts::value<std::string>()->default_value("443"))
+        ("sni", "TLS server name", cxxopts::value<std::string>())
+        ("connect-tag", "Connection tag", cxxopts::value<std::string>())
+        ("session-id", "Session", cxxopts::value<std::string>())
+        ("f,full-screen", "Full screen")
+        ("use-smartcard", "Smartcard")
+        ("disable-usb", "No USB")
+        ("usb-auto-forward", "USB forward")
+        ("locale", "Locale", cxxopts::value<std::string>())
+        ("logfile", "Log file", cxxopts::value<std::string>())
+        ("l,log-level", "Level", cxxopts::value<std::string>()->default_value("info"))
+        ("m,multimon", "Span all monitors");
+    const auto result = options.parse(a.argc(), a.argv());
+    benchmark::DoNotOptimize(result["log-level"].as<std::string>());
+  }
+}
+BENCHMARK(BM_Tokens_Cxxopts);
+
+// The floor: glibc's getopt_long over a static table, storing pointers.
+void BM_Tokens_GetoptLong(benchmark::State& state) {
+  static const option kOptions[] = {
+      {"address", required_argument, nullptr, 'a'},
+      {"port", required_argument, nullptr, 'p'},
+      {"sni", required_argument, nullptr, 1},
+      {"connect-tag", required_argument, nullptr, 2},
+      {"session-id", required_argument, nullptr, 3},
+      {"full-screen", no_argument, nullptr, 'f'},
+      {"use-smartcard", no_argument, nullptr, 4},
+      {"disable-usb", no_argument, nullptr, 5},
+      {"usb-auto-forward", no_argument, nullptr, 6},
+      {"locale", required_argument, nullptr, 7},
+      {"logfile", required_argument, nullptr, 8},
+      {"log-level", required_argument, nullptr, 'l'},
+      {"multimon", no_argument, nullptr, 'm'},
+      {nullptr, 0, nullptr, 0}};
+  Argv a(kTokens);
+  for (auto _ : state) {
+    const char* values[16] = {};
+    bool flags[16] = {};
+    optind = 0;  // full reinitialisation, as for a new process
+    for (int c; (c = getopt_long(a.argc(), a.argv(), "a:p:fl:m", kOptions,
+                                 nullptr)) != -1;) {
+      const int slot = c & 15;
+      if (optarg != nullptr) values[slot] = optarg; else flags[slot] = true;
+    }
+    benchmark::DoNotOptimize(values);
+    benchmark::DoNotOptimize(flags);
+  }
+}
+BENCHMARK(BM_Tokens_GetoptLong);
+
+}  // namespace

@@ -1,0 +1,20 @@
+// option_list::get over tables of growing size: the linear walk.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "option_list/option_list.h"
+
+namespace {
+void BM_Get_LastOfTable(benchmark::State& state) {
+  option_list t;
+  const auto size = static_cast<int>(state.range(0));
+  for (int i = 0; i < size; ++i) {
+    t.add("", "option-" + std::to_string(i), false, "value", "An option",
+          true, false, true);
+  }
+  const std::string last = "OPTION-" + std::to_string(size - 1);
+  for (auto _ : state) benchmark::DoNotOptimize(t.get(last));
+}
+BENCHMARK(BM_Get_LastOfTable)->Arg(15)->Arg(100)->Arg(1000);
+}  // namespace
