@@ -2,4 +2,4 @@
 
 const std::string IGNORE_VALUE = "Ignore_this_value";
 const std::string separator = "&";
-const std::string delimiters = ":/?#[]@!$&'()*+,;=";
+const std::string delimiters = kDelimiters;

@@ -1,14 +1,19 @@
 // Small string functions of the launch-argument code.
 #include <algorithm>
+#include <array>
 
 #include "client_common/client_common.h"
 #include "safe_str/equal_ignoring_case.h"
 
 std::size_t str_find_firstof(const std::string& s, std::size_t pos,
                              const std::string& chars) {
-  if (pos >= s.size()) return s.size();
-  const std::size_t found = s.find_first_of(chars, pos);
-  return found == std::string::npos ? s.size() : found;
+  // One table lookup per byte, where find_first_of searches the set anew.
+  std::array<bool, 256> in{};
+  for (char c : chars) in[static_cast<unsigned char>(c)] = true;
+  for (; pos < s.size(); ++pos) {
+    if (in[static_cast<unsigned char>(s[pos])]) return pos;
+  }
+  return s.size();
 }
 
 std::size_t str_trim_first(const std::string& s, std::size_t pos,

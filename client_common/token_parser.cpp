@@ -8,6 +8,8 @@ namespace {
 std::string key;
 bool deferred_value = false;
 
+constexpr ByteSet kReserved(kDelimiters);
+
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
@@ -18,24 +20,29 @@ bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
   }
   std::string value;
   bool reserved_in_value = false;
+  // Whether the final key names a switch; asked once per key, since every
+  // ask walks the table.
+  bool is_switch = false;
 
   const std::size_t equals = token.find('=');
   if (equals != std::string::npos) {
     key.assign(token, dashes, equals - dashes);
     const std::string raw = token.substr(equals + 1);
-    reserved_in_value =
-        from_uri && raw.find_first_of(delimiters) != std::string::npos;
+    reserved_in_value = from_uri && kReserved.any_in(raw);
     value = percent_decode(raw);
     deferred_value = false;
-    if (opts.is_boolean(key)) {
+    is_switch = opts.is_boolean(key);
+    if (is_switch) {
       // A switch takes no value: the whole token becomes the key, which the
       // table then refuses.
       key.assign(token, dashes, std::string::npos);
       value.clear();
+      is_switch = opts.is_boolean(key);
     }
   } else {
     std::string rest = token.substr(dashes);
-    if (opts.is_boolean(rest)) {
+    is_switch = opts.is_boolean(rest);
+    if (is_switch) {
       key = std::move(rest);
       deferred_value = false;
     } else if (from_uri) {  // a URI parameter never waits for a value
@@ -50,6 +57,7 @@ bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
       key = rest.substr(0, 1);  // "-l3": short key and one digit
       value = rest.substr(1);
       deferred_value = false;
+      is_switch = opts.is_boolean(key);
     } else if (dashes > 0 || !deferred_value) {
       key = std::move(rest);  // reported rather than silently dropped
       value = IGNORE_VALUE;
@@ -57,10 +65,11 @@ bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
     } else {
       value = percent_decode(token);  // the value of the waiting key
       deferred_value = false;
+      is_switch = opts.is_boolean(key);
     }
   }
 
-  if (opts.is_boolean(key)) {
+  if (is_switch) {
     opts.set_true(key, from_uri, true);
   } else if (!deferred_value) {
     opts.set(key, std::move(value), from_uri, true);

@@ -26,13 +26,19 @@ int qarel_strcasecmp_s(const char* dest, size_t dmax, const char* src,
     return report("qarel_strcasecmp_s: src is null", QAREL_ESNULLP);
   if (dmax == 0) return report("qarel_strcasecmp_s: dmax is 0", QAREL_ESZEROL);
 
-  size_t i = 0;
-  while (dest[i] != '\0' && i != dmax && src[i] != '\0' &&
-         upper(dest[i]) == upper(src[i])) {
-    ++i;
+  // Equal bytes upper-case alike, so toupper runs only where bytes differ.
+  for (size_t i = 0;; ++i) {
+    if (dest[i] == '\0' || i == dmax || src[i] == '\0') {
+      *indicator = dest[i] == src[i] ? 0 : upper(dest[i]) - upper(src[i]);
+      return 0;
+    }
+    if (dest[i] == src[i]) continue;
+    const int difference = upper(dest[i]) - upper(src[i]);
+    if (difference != 0) {
+      *indicator = difference;
+      return 0;
+    }
   }
-  *indicator = upper(dest[i]) - upper(src[i]);
-  return 0;
 }
 
 int qarel_safe_api_strcincmp_s(const char* dest, const char* src,

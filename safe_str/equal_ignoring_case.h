@@ -9,10 +9,12 @@
 
 // True when `a` and `b` have the same length and are equal ignoring case.
 // The length test comes first, so the bounded comparison never sees an empty
-// destination (which it would report as a zero dmax).
+// destination (which it would report as a zero dmax). Identical bytes are
+// equal in any case mapping; only other pairs need the comparison, which is
+// what makes a lookup's final match cheap.
 inline bool equal_ignoring_case(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
-  if (a.empty()) return true;
+  if (a == b) return true;
   return qarel_strcasecmp_s_wrapper(a, b) == 0;
 }
 
