@@ -15,11 +15,17 @@
 namespace {
 // Every form the peers also read: --key=value, --key value, -k<digit>, and
 // switches.
-const std::vector<std::string> kTokens = {
-    "--address=192.0.2.10", "--port",          "900",
-    "-l3",                  "--full-screen",   "--use-smartcard",
-    "--sni=desk-pool",      "--session-id",    "s-42",
-    "--locale=en_US",       "--logfile=/tmp/client.log"};
+const std::vector<std::string> kTokens = {"--address=192.0.2.10",
+                                          "--port",
+                                          "900",
+                                          "-l3",
+                                          "--full-screen",
+                                          "--use-smartcard",
+                                          "--sni=desk-pool",
+                                          "--session-id",
+                                          "s-42",
+                                          "--locale=en_US",
+                                          "--logfile=/tmp/client.log"};
 
 // Our own parser also reads a launch URI with eight parameters.
 std::vector<std::string> WholeLaunch() {
@@ -59,6 +65,7 @@ void BM_Tokens_BoostProgramOptions(benchmark::State& state) {
   namespace po = boost::program_options;
   for (auto _ : state) {
     po::options_description desc("Options");
+    // clang-format off
     desc.add_options()
         ("address,a", po::value<std::string>()->default_value(""), "Host")
         ("port,p", po::value<std::string>()->default_value("443"), "Port")
@@ -73,6 +80,7 @@ void BM_Tokens_BoostProgramOptions(benchmark::State& state) {
         ("logfile", po::value<std::string>(), "Log file")
         ("log-level,l", po::value<std::string>()->default_value("info"), "Level")
         ("multimon,m", po::bool_switch(), "Span all monitors");
+    // clang-format on
     po::variables_map vm;
     po::store(po::parse_command_line(a.argc(), a.argv(), desc), vm);
     po::notify(vm);
@@ -86,7 +94,7 @@ void BM_Tokens_CLI11(benchmark::State& state) {
   for (auto _ : state) {
     CLI::App app("client");
     std::string address, port = "443", sni, tag, session, locale, logfile,
-                level = "info";
+                         level = "info";
     bool full = false, smartcard = false, usb_off = false, forward = false,
          multimon = false;
     app.add_option("-a,--address", address, "Host");
@@ -112,6 +120,7 @@ void BM_Tokens_Cxxopts(benchmark::State& state) {
   Argv a(kTokens);
   for (auto _ : state) {
     cxxopts::Options options("client");
+    // clang-format off
     options.add_options()
         ("a,address", "Host", cxxopts::value<std::string>()->default_value(""))
         ("p,port", "Port", cxxopts::value<std::string>()->default_value("443"))
@@ -126,6 +135,7 @@ void BM_Tokens_Cxxopts(benchmark::State& state) {
         ("logfile", "Log file", cxxopts::value<std::string>())
         ("l,log-level", "Level", cxxopts::value<std::string>()->default_value("info"))
         ("m,multimon", "Span all monitors");
+    // clang-format on
     const auto result = options.parse(a.argc(), a.argv());
     benchmark::DoNotOptimize(result["log-level"].as<std::string>());
   }
@@ -157,7 +167,10 @@ void BM_Tokens_GetoptLong(benchmark::State& state) {
     for (int c; (c = getopt_long(a.argc(), a.argv(), "a:p:fl:m", kOptions,
                                  nullptr)) != -1;) {
       const int slot = c & 15;
-      if (optarg != nullptr) values[slot] = optarg; else flags[slot] = true;
+      if (optarg != nullptr)
+        values[slot] = optarg;
+      else
+        flags[slot] = true;
     }
     benchmark::DoNotOptimize(values);
     benchmark::DoNotOptimize(flags);

@@ -10,8 +10,8 @@ void BM_Get_LastOfTable(benchmark::State& state) {
   option_list t;
   const auto size = static_cast<int>(state.range(0));
   for (int i = 0; i < size; ++i) {
-    t.add("", "option-" + std::to_string(i), false, "value", "An option",
-          true, false, true);
+    t.add("", "option-" + std::to_string(i), false, "value", "An option", true,
+          false, true);
   }
   const std::string last = "OPTION-" + std::to_string(size - 1);
   for (auto _ : state) benchmark::DoNotOptimize(t.get(last));

@@ -50,7 +50,8 @@ void BM_Encode_Curl(benchmark::State& state) {
   const std::string text = MixedText(static_cast<std::size_t>(state.range(0)));
   CURL* curl = curl_easy_init();
   for (auto _ : state) {
-    char* out = curl_easy_escape(curl, text.data(), static_cast<int>(text.size()));
+    char* out =
+        curl_easy_escape(curl, text.data(), static_cast<int>(text.size()));
     benchmark::DoNotOptimize(out);
     curl_free(out);
   }

@@ -49,9 +49,9 @@ CLIENT_COMMON_API int get_ip_addr(const std::string& host, std::string& ipv4,
 CLIENT_COMMON_API std::string cl_params_formatter(
     const std::string& host, const std::string& port, const std::string& sni,
     const std::string& connect_tag, const std::string& session_id,
-    bool windowed, bool use_smartcard, bool disable_usb,
-    bool usb_auto_forward, const std::string& locale,
-    const std::string& logfile, const std::string& log_level);
+    bool windowed, bool use_smartcard, bool disable_usb, bool usb_auto_forward,
+    const std::string& locale, const std::string& logfile,
+    const std::string& log_level);
 
 // percent_encode()
 //

@@ -19,7 +19,8 @@ extern const std::string delimiters;
 class ByteSet {
  public:
   constexpr explicit ByteSet(const char* chars) {
-    for (; *chars != '\0'; ++chars) in_[static_cast<unsigned char>(*chars)] = true;
+    for (; *chars != '\0'; ++chars)
+      in_[static_cast<unsigned char>(*chars)] = true;
   }
   constexpr bool contains(char c) const {
     return in_[static_cast<unsigned char>(c)];

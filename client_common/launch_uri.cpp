@@ -13,8 +13,8 @@ bool has_scheme(const std::string& arg) {
   if (arg.size() < kSchemeLength) return false;
   const std::string head = arg.substr(0, kSchemeLength);
   int indicator = 1;
-  return qarel_strcasecmp_s(kScheme, kSchemeLength, head.c_str(),
-                            &indicator) == 0 &&
+  return qarel_strcasecmp_s(kScheme, kSchemeLength, head.c_str(), &indicator) ==
+             0 &&
          indicator == 0;
 }
 }  // namespace
@@ -34,7 +34,8 @@ bool parse_uri(const std::string& uri, option_list& opts) {
       uri[kSchemeLength + 1] != '/') {
     return false;
   }
-  const std::size_t authority_end = str_find_firstof(uri, kAuthorityStart, "/?");
+  const std::size_t authority_end =
+      str_find_firstof(uri, kAuthorityStart, "/?");
   std::string host =
       uri.substr(kAuthorityStart, authority_end - kAuthorityStart);
   const std::size_t colon = host.find(':');

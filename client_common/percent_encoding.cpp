@@ -7,7 +7,8 @@
 using percent::byte;
 
 std::string percent_encode(const std::string& s) {
-  const std::size_t size = s.size() + 2 * percent::count_escaped(s.data(), s.size());
+  const std::size_t size =
+      s.size() + 2 * percent::count_escaped(s.data(), s.size());
   std::string out(size + percent::kSlack, '\0');
   const auto done = percent::encode_vector(s.data(), s.size(), &out[0]);
   char* o = &out[0] + done.written;
@@ -33,7 +34,8 @@ std::string percent_decode(const std::string& s) {
   const std::size_t n = s.size();
   for (std::size_t i = done.consumed; i < n; ++i) {
     // An escape needs two hex digits after the "%"; anything else is copied.
-    const int high = s[i] == '%' && i + 2 < n ? percent::kHexValue[byte(s[i + 1])] : -1;
+    const int high =
+        s[i] == '%' && i + 2 < n ? percent::kHexValue[byte(s[i + 1])] : -1;
     const int low = high >= 0 ? percent::kHexValue[byte(s[i + 2])] : -1;
     if (low < 0) {
       *o++ = s[i];

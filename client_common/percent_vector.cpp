@@ -1,6 +1,7 @@
-// Vector kernels of percent coding for x86 processors with SSSE3 and POPCNT, chosen at
-// run time; elsewhere they consume nothing and the scalar code does it all.
-// Both produce exactly what the scalar code does, 16 input bytes at a time.
+// Vector kernels of percent coding for x86 processors with SSSE3 and POPCNT,
+// chosen at run time; elsewhere they consume nothing and the scalar code does
+// it all. Both produce exactly what the scalar code does, 16 input bytes at a
+// time.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -89,12 +90,15 @@ bool has_avx2() {
 __m128i load(const void* p) {
   return _mm_loadu_si128(static_cast<const __m128i*>(p));
 }
-void store(void* p, __m128i v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
+void store(void* p, __m128i v) {
+  _mm_storeu_si128(static_cast<__m128i*>(p), v);
+}
 
 // Bytes from lo to hi (unsigned), as a byte mask.
 __m128i in_range(__m128i x, char lo, char hi) {
   const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(lo));
-  return _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(static_cast<char>(hi - lo))), d);
+  return _mm_cmpeq_epi8(
+      _mm_min_epu8(d, _mm_set1_epi8(static_cast<char>(hi - lo))), d);
 }
 
 // Bit i set when byte i must be escaped.
@@ -132,8 +136,8 @@ KERNEL Progress encode_ssse3(const char* in, std::size_t size, char* out) {
       o += 16;
       continue;
     }
-    const __m128i high = _mm_shuffle_epi8(
-        hex, _mm_and_si128(_mm_srli_epi16(x, 4), nibble));
+    const __m128i high =
+        _mm_shuffle_epi8(hex, _mm_and_si128(_mm_srli_epi16(x, 4), nibble));
     const __m128i low = _mm_shuffle_epi8(hex, _mm_and_si128(x, nibble));
     o = expand8(_mm_unpacklo_epi64(x, high),
                 _mm_unpacklo_epi64(low, percent_sign), mask & 0xFF, o);
@@ -198,8 +202,9 @@ KERNEL Progress decode_ssse3(const char* in, std::size_t size, char* out) {
                                        _mm_andnot_si128(starts_v, x));
 
     const unsigned starts = static_cast<unsigned>(_mm_movemask_epi8(starts_v));
-    const unsigned zero = starts & static_cast<unsigned>(_mm_movemask_epi8(
-                                       _mm_cmpeq_epi8(decoded, _mm_setzero_si128())));
+    const unsigned zero =
+        starts & static_cast<unsigned>(_mm_movemask_epi8(
+                     _mm_cmpeq_epi8(decoded, _mm_setzero_si128())));
     const unsigned consumed = (starts << 1) | (starts << 2) | carried;
     const unsigned keep = ~(consumed | zero) & 0xFFFFu;
     carried = consumed >> 16;
@@ -238,7 +243,8 @@ KERNEL_AVX2 Progress decode_avx2(const char* in, std::size_t size, char* out) {
   std::size_t i = 0;
   std::uint64_t carried = 0;
   for (; i + 34 <= size; i += 32) {
-    const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i));
+    const __m256i x =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i));
     const __m256i is_percent = _mm256_cmpeq_epi8(x, percent_sign);
     if (_mm256_movemask_epi8(is_percent) == 0 && carried == 0) {
       _mm256_storeu_si256(reinterpret_cast<__m256i*>(o), x);
@@ -271,16 +277,19 @@ KERNEL_AVX2 Progress decode_avx2(const char* in, std::size_t size, char* out) {
     o = gather8(high, keep >> 16, o);
     o = gather8(_mm_srli_si128(high, 8), keep >> 24, o);
   }
-  const Progress rest = decode_ssse3(in + i + __builtin_popcountll(carried),
-                                     size - i - __builtin_popcountll(carried), o);
-  return {i + static_cast<std::size_t>(__builtin_popcountll(carried)) + rest.consumed,
+  const Progress rest =
+      decode_ssse3(in + i + __builtin_popcountll(carried),
+                   size - i - __builtin_popcountll(carried), o);
+  return {i + static_cast<std::size_t>(__builtin_popcountll(carried)) +
+              rest.consumed,
           static_cast<std::size_t>(o - out) + rest.written};
 }
 
 KERNEL std::size_t count_ssse3(const char* in, std::size_t size) {
   std::size_t escaped = 0, i = 0;
   for (; i + 16 <= size; i += 16)
-    escaped += static_cast<std::size_t>(__builtin_popcount(escaped_mask(load(in + i))));
+    escaped += static_cast<std::size_t>(
+        __builtin_popcount(escaped_mask(load(in + i))));
   for (; i < size; ++i) escaped += !kUnreserved[byte(in[i])];
   return escaped;
 }

@@ -22,9 +22,9 @@ void add_value(std::string& uri, const char* name, const std::string& value,
 std::string cl_params_formatter(
     const std::string& host, const std::string& port, const std::string& sni,
     const std::string& connect_tag, const std::string& session_id,
-    bool windowed, bool use_smartcard, bool disable_usb,
-    bool usb_auto_forward, const std::string& locale,
-    const std::string& logfile, const std::string& log_level) {
+    bool windowed, bool use_smartcard, bool disable_usb, bool usb_auto_forward,
+    const std::string& locale, const std::string& logfile,
+    const std::string& log_level) {
   std::string uri = "\"quorvane-qarel://";
   uri += host;
   if (!port.empty()) {

@@ -35,8 +35,8 @@ inline std::vector<std::string> CutLines(const std::string& text) {
 }
 
 // A property that must hold for every input: a failure is a finding.
-#define FUZZ_CHECK(condition) \
-  do {                        \
+#define FUZZ_CHECK(condition)       \
+  do {                              \
     if (!(condition)) std::abort(); \
   } while (0)
 

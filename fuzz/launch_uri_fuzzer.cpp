@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool malformed = parse_uri("quorvane-qarel://" + rest, authority);
   const std::string host = rest.substr(0, rest.find_first_of(":/?"));
   // (The table refuses one value, the marker of a key without a value.)
-  if (host != "Ignore_this_value")
-    FUZZ_CHECK(authority.get("address") == host);
+  if (host != "Ignore_this_value") FUZZ_CHECK(authority.get("address") == host);
   FUZZ_CHECK(!host.empty() || malformed);
 
   option_list unmarked = standard_options();

@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool in_range = t.option_is_int("value", 0, 5);
   FUZZ_CHECK(!in_range || (number && *number >= 0 && *number <= 5));
   t.get_int_pair("value", false);
-  const auto pairs = t.get_hex_int_pair_vector(
-      "value", pair_separators.c_str(), item_separators.c_str(), false);
+  const auto pairs = t.get_hex_int_pair_vector("value", pair_separators.c_str(),
+                                               item_separators.c_str(), false);
   FUZZ_CHECK(pairs.has_value());
 
   boost::optional<int> level = 42;

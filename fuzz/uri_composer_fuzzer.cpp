@@ -14,7 +14,9 @@ namespace {
 // characters that cannot end their part of the URI.
 std::string Plain(FuzzedDataProvider& in) {
   std::string s = in.ConsumeRandomLengthString(16);
-  for (char& c : s) c = "abcdefghijklmnopqrstuvwxyz0123456789.-"[static_cast<unsigned char>(c) % 38];
+  for (char& c : s)
+    c = "abcdefghijklmnopqrstuvwxyz0123456789.-"[static_cast<unsigned char>(c) %
+                                                 38];
   return s;
 }
 
@@ -40,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool windowed = in.ConsumeBool(), smartcard = in.ConsumeBool(),
              usb_off = in.ConsumeBool(), usb_forward = in.ConsumeBool();
 
-  const std::vector<std::string> args = split_quoted(cl_params_formatter(
-      host, port, sni, tag, session, windowed, smartcard, usb_off,
-      usb_forward, locale, logfile, log_level));
+  const std::vector<std::string> args = split_quoted(
+      cl_params_formatter(host, port, sni, tag, session, windowed, smartcard,
+                          usb_off, usb_forward, locale, logfile, log_level));
   option_list read = standard_options();
   FUZZ_CHECK(!arg_to_params(args, read));
   FUZZ_CHECK(read.get("address") == host);
@@ -50,8 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(read.get_bool("usb-auto-forward") == usb_forward);
 
   const std::pair<const char*, const std::string*> encoded[] = {
-      {"sni", &sni},       {"connect-tag", &tag}, {"session-id", &session},
-      {"locale", &locale}, {"logfile", &logfile}};
+      {"sni", &sni},
+      {"connect-tag", &tag},
+      {"session-id", &session},
+      {"locale", &locale},
+      {"logfile", &logfile}};
   for (const auto& [key, value] : encoded) {
     // The table refuses one value: the marker of a key given without one.
     if (value->empty() || *value == "Ignore_this_value") continue;

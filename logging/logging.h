@@ -4,9 +4,8 @@
 #ifndef LOGGING_LOGGING_H_
 #define LOGGING_LOGGING_H_
 
-#include <string>
-
 #include <boost/optional.hpp>
+#include <string>
 
 #include "client_common/export.h"
 

@@ -17,7 +17,7 @@ void log_outputs(const char* format, const char* short_column,
                  const std::string& description) {
   if (format == nullptr) return;
   if (short_column == nullptr) short_column = "";
-  mQUOR_EVENT_LOG_MESSAGE(kEventCategory, kCoreCritical, 0, format, short_column,
-                          long_key.c_str(), value.c_str(),
+  mQUOR_EVENT_LOG_MESSAGE(kEventCategory, kCoreCritical, 0, format,
+                          short_column, long_key.c_str(), value.c_str(),
                           description.c_str());
 }

@@ -6,7 +6,8 @@
 
 void log_client_version(const char* name) {
   std::ostringstream line;
-  line << (name != nullptr ? name : "") << ":" << quor_version_get_external_product_version() << "_"
+  line << (name != nullptr ? name : "") << ":"
+       << quor_version_get_external_product_version() << "_"
        << quor_version_get_internal() << " is starting up";
   log(LEVEL_CRITICAL, line.str(), 0);
 

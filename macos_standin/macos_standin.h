@@ -4,10 +4,9 @@
 #ifndef MACOS_STANDIN_MACOS_STANDIN_H_
 #define MACOS_STANDIN_MACOS_STANDIN_H_
 
+#include <boost/optional.hpp>
 #include <functional>
 #include <string>
-
-#include <boost/optional.hpp>
 
 #if defined(__GNUC__) || defined(__clang__)
 #define MACOS_STANDIN_API __attribute__((visibility("default")))

@@ -39,8 +39,8 @@ void assign(option_list::option& record, std::string value,
       "Deprecated Parameter '" + record.long_key + "' (" + record.short_key +
           ") used",
       -501);
-  std::printf("Deprecated Parameter '%s' (%s) used.\n",
-              record.long_key.c_str(), record.short_key.c_str());
+  std::printf("Deprecated Parameter '%s' (%s) used.\n", record.long_key.c_str(),
+              record.short_key.c_str());
 }
 }  // namespace
 

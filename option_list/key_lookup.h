@@ -19,11 +19,10 @@ inline bool matches_key(const option_list::option& record,
 // The first record whose long key equals `key` ignoring case, or null.
 inline const option_list::option* find_long_key(
     const std::list<option_list::option>& options, const std::string& key) {
-  const auto found = std::find_if(
-      options.begin(), options.end(),
-      [&](const option_list::option& o) {
-        return equal_ignoring_case(o.long_key, key);
-      });
+  const auto found = std::find_if(options.begin(), options.end(),
+                                  [&](const option_list::option& o) {
+                                    return equal_ignoring_case(o.long_key, key);
+                                  });
   return found == options.end() ? nullptr : &*found;
 }
 

@@ -4,12 +4,11 @@
 #ifndef OPTION_LIST_OPTION_LIST_H_
 #define OPTION_LIST_OPTION_LIST_H_
 
+#include <boost/optional.hpp>
 #include <list>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <boost/optional.hpp>
 
 #include "client_common/export.h"
 
@@ -38,8 +37,8 @@ class CLIENT_COMMON_API option_list {
   // Appends a record. Duplicate or malformed keys are registered all the same.
   // Note the argument order: the default comes before the description.
   void add(std::string short_key, std::string long_key, bool is_bool,
-           std::string default_value, std::string description,
-           bool show_value, bool deprecated, bool uri_settable);
+           std::string default_value, std::string description, bool show_value,
+           bool deprecated, bool uri_settable);
 
   // True when `key` is malformed: empty, not starting with an ASCII letter, or
   // holding anything but ASCII letters, digits, "_" and "-".
@@ -94,8 +93,8 @@ class CLIENT_COMMON_API option_list {
   // parts are skipped, and two parts that are not both hexadecimal numbers
   // are logged as discarded. Null separator sets count as empty.
   boost::optional<std::vector<std::pair<int, int>>> get_hex_int_pair_vector(
-      std::string key, const char* pair_separators,
-      const char* item_separators, bool only_if_set);
+      std::string key, const char* pair_separators, const char* item_separators,
+      bool only_if_set);
   // Reads "log-level" as a keyword (critical, error, info, debug, any case)
   // or a number from 0 to 5, stores the core level in `level` and returns
   // true; returns false and leaves `level` as it was otherwise.

@@ -13,10 +13,9 @@ bool key_tail_char(char c) {
 }
 }  // namespace
 
-void option_list::add(std::string short_key, std::string long_key,
-                      bool is_bool, std::string default_value,
-                      std::string description, bool show_value,
-                      bool deprecated, bool uri_settable) {
+void option_list::add(std::string short_key, std::string long_key, bool is_bool,
+                      std::string default_value, std::string description,
+                      bool show_value, bool deprecated, bool uri_settable) {
   // Malformed and duplicate keys are kept: lookups take the first match and
   // the reports list every record, so nothing here needs to check them.
   option record{std::move(short_key),

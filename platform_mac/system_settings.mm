@@ -5,14 +5,11 @@
 #include "platform_mac/platform_mac.h"
 
 void disable_nsfullscreen_menuitem_everywhere() {
-  [[NSUserDefaults standardUserDefaults]
-      setBool:NO
-       forKey:@"NSFullScreenMenuItemEverywhere"];
+  [[NSUserDefaults standardUserDefaults] setBool:NO forKey:@"NSFullScreenMenuItemEverywhere"];
 }
 
 void disable_app_nap() {
-  [[NSUserDefaults standardUserDefaults] setBool:YES
-                                          forKey:@"NSAppSleepDisabled"];
+  [[NSUserDefaults standardUserDefaults] setBool:YES forKey:@"NSAppSleepDisabled"];
 }
 
 void requestMicrophoneAccess() {

@@ -59,7 +59,8 @@ std::string timestamp() {
   std::tm utc{};
   gmtime_r(&seconds, &utc);
   char text[32];
-  const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
+  const std::size_t n =
+      std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
   std::snprintf(text + n, sizeof text - n, ".%03dZ", static_cast<int>(millis));
   return text;
 }
@@ -111,8 +112,7 @@ int mQUOR_EVENT_LOG_MESSAGE(int category, int level, int code,
   return 0;
 }
 
-int qarel_client_log_init(const char* directory, const char* name,
-                          int level) {
+int qarel_client_log_init(const char* directory, const char* name, int level) {
   if (name == nullptr || *name == '\0') return -1;
   if (level < kMinLevel || level > kMaxLevel) return -1;
   LogState& s = state();

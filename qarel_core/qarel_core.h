@@ -20,17 +20,17 @@ extern "C" {
 /* Where quor_event_init_ext_cfg opens its file. 64 bytes; every byte that is
  * not set below is zero. The strings are borrowed for the call only. */
 typedef struct quor_event_ext_cfg {
-  const char* label;         /* 0: caller's third string */
-  const char* directory;     /* 8: with its trailing separator, or "" */
-  uint64_t reserved_16;      /* 16: 0 */
-  uint32_t flags;            /* 24: 257 */
-  uint8_t reserved_28[4];    /* 28: zero */
-  uint32_t max_files;        /* 32: 10 */
-  uint16_t format_version;   /* 36: 1 */
-  uint8_t reserved_38[2];    /* 38: zero */
-  const char* source;        /* 40: caller's second string */
-  const char* file_name;     /* 48: file name, or "" */
-  uint8_t reserved_56[8];    /* 56: zero */
+  const char* label;       /* 0: caller's third string */
+  const char* directory;   /* 8: with its trailing separator, or "" */
+  uint64_t reserved_16;    /* 16: 0 */
+  uint32_t flags;          /* 24: 257 */
+  uint8_t reserved_28[4];  /* 28: zero */
+  uint32_t max_files;      /* 32: 10 */
+  uint16_t format_version; /* 36: 1 */
+  uint8_t reserved_38[2];  /* 38: zero */
+  const char* source;      /* 40: caller's second string */
+  const char* file_name;   /* 48: file name, or "" */
+  uint8_t reserved_56[8];  /* 56: zero */
 } quor_event_ext_cfg;
 
 /* Writes one line: timestamp, level name, category, code, session id and the

@@ -17,8 +17,7 @@ str_constraint_handler_t set_str_constraint_handler_s(
   return previous;
 }
 
-void invoke_safe_str_constraint_handler(const char* msg, void* ptr,
-                                        int error) {
+void invoke_safe_str_constraint_handler(const char* msg, void* ptr, int error) {
   if (str_handler != nullptr) str_handler(msg, ptr, error);
 }
 

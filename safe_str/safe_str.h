@@ -15,13 +15,12 @@ extern "C" {
 #endif
 
 // Error codes; 0 is success.
-#define QAREL_ESNULLP 400   // a required pointer argument is null
-#define QAREL_ESZEROL 401   // a size or count argument is 0
-#define QAREL_ESEMPTY 405   // the string to check is empty
-#define QAREL_ESNOTAV 409   // not available on this platform
+#define QAREL_ESNULLP 400  // a required pointer argument is null
+#define QAREL_ESZEROL 401  // a size or count argument is 0
+#define QAREL_ESEMPTY 405  // the string to check is empty
+#define QAREL_ESNOTAV 409  // not available on this platform
 
-typedef void (*str_constraint_handler_t)(const char* msg, void* ptr,
-                                         int error);
+typedef void (*str_constraint_handler_t)(const char* msg, void* ptr, int error);
 
 // Installs `handler` (ignore_handler_s when it is null) and returns the handler
 // that was installed before. The first handler is qarel_safe_api_error_handler.

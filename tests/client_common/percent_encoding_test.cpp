@@ -20,7 +20,8 @@ TEST(PercentEncode, EscapesEverythingButUnreservedBytes) {
       {"/", "%2f"},  // lower-case hex digits
       {"\xC3\xA9", "%c3%a9"},
       {std::string("\0\x01\x7f\xff", 4), "%00%01%7f%ff"},
-      {":/?#[]@!$&'()*+,;=", "%3a%2f%3f%23%5b%5d%40%21%24%26%27%28%29%2a%2b%2c%3b%3d"},
+      {":/?#[]@!$&'()*+,;=",
+       "%3a%2f%3f%23%5b%5d%40%21%24%26%27%28%29%2a%2b%2c%3b%3d"},
   };
   for (const auto& c : cases) EXPECT_EQ(percent_encode(c.in), c.out) << c.in;
 }
@@ -30,15 +31,11 @@ TEST(PercentDecode, ReplacesValidEscapes) {
     std::string in;
     std::string out;
   } cases[] = {
-      {"a%20b", "a b"},
-      {"%2D", "-"},
-      {"%2d", "-"},
-      {"a+b", "a+b"},        // "+" is no space
-      {"x%00y", "xy"},       // an escape of zero contributes nothing
-      {"%2541", "%41"},      // an escape is read once
-      {"%c3%A9", "\xC3\xA9"},
-      {"%ff%80", "\xff\x80"},
-      {"", ""},
+      {"a%20b", "a b"},       {"%2D", "-"},           {"%2d", "-"},
+      {"a+b", "a+b"},    // "+" is no space
+      {"x%00y", "xy"},   // an escape of zero contributes nothing
+      {"%2541", "%41"},  // an escape is read once
+      {"%c3%A9", "\xC3\xA9"}, {"%ff%80", "\xff\x80"}, {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(percent_decode(c.in), c.out) << c.in;
 }
@@ -48,14 +45,12 @@ TEST(PercentDecode, KeepsMalformedEscapes) {
     const char* in;
     const char* out;
   } cases[] = {
-      {"%zz1", "%zz1"},    // not hex digits
-      {"%4", "%4"},        // escape cut short
-      {"%", "%"},
-      {"abc%", "abc%"},
-      {"%%41", "%A"},      // the first "%" is ordinary, the second an escape
-      {"%4g", "%4g"},      // second digit not hex
-      {"%g4", "%g4"},
-      {"100%", "100%"},
+      {"%zz1", "%zz1"},  // not hex digits
+      {"%4", "%4"},      // escape cut short
+      {"%", "%"},       {"abc%", "abc%"},
+      {"%%41", "%A"},  // the first "%" is ordinary, the second an escape
+      {"%4g", "%4g"},  // second digit not hex
+      {"%g4", "%g4"},   {"100%", "100%"},
   };
   for (const auto& c : cases) EXPECT_EQ(percent_decode(c.in), c.out) << c.in;
 }
@@ -82,7 +77,8 @@ std::string NaiveEncode(const std::string& s) {
 std::string NaiveDecode(const std::string& s) {
   std::string out;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '%' && i + 2 < s.size() && std::isxdigit(static_cast<unsigned char>(s[i + 1])) &&
+    if (s[i] == '%' && i + 2 < s.size() &&
+        std::isxdigit(static_cast<unsigned char>(s[i + 1])) &&
         std::isxdigit(static_cast<unsigned char>(s[i + 2]))) {
       const int value = std::stoi(s.substr(i + 1, 2), nullptr, 16);
       if (value != 0) out += static_cast<char>(value);

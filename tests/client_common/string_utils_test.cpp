@@ -15,8 +15,8 @@ TEST(StrFindFirstof, SmallestPositionOrTheLength) {
       {"host:900?x/", 0, "/?", 8},  // the smaller of the two
       {"host", 0, "/?", 4},
       {"a/b/c", 2, "/", 3},
-      {"a/b", 9, "/", 3},   // past the end
-      {"a/b", 0, "", 3},    // empty set
+      {"a/b", 9, "/", 3},  // past the end
+      {"a/b", 0, "", 3},   // empty set
       {"", 0, "/", 0},
   };
   for (const auto& c : cases)
@@ -30,12 +30,10 @@ TEST(StrTrimFirst, SkipsOneRunPerByteInSetOrder) {
     const char* chars;
     std::size_t result;
   } cases[] = {
-      {"x??a", 1, "?", 3},
-      {"x", 5, "?", 5},     // start at or past the end comes back
-      {"baab", 0, "ab", 1},  // no "a" at 0, then one "b"
-      {"aabb", 0, "ab", 4},
-      {"???", 0, "", 0},
-      {"???", 0, "?", 3},
+      {"x??a", 1, "?", 3},  {"x", 5, "?", 5},  // start at or past the end comes
+                                               // back
+      {"baab", 0, "ab", 1},                    // no "a" at 0, then one "b"
+      {"aabb", 0, "ab", 4}, {"???", 0, "", 0}, {"???", 0, "?", 3},
   };
   for (const auto& c : cases)
     EXPECT_EQ(str_trim_first(c.s, c.pos, c.chars), c.result) << c.s;

@@ -73,9 +73,9 @@ TEST_F(TokenParser, OtherTokensDropTheWaitingKeyAndAreHandledAsIdle) {
     const char* token;
     const char* rejected;
   } cases[] = {
-      {"--full-screen", ""},     // a switch
-      {"name=x", ""},            // key=value
-      {"-l3", ""},               // short key with a digit
+      {"--full-screen", ""},  // a switch
+      {"name=x", ""},         // key=value
+      {"-l3", ""},            // short key with a digit
       {"-unknown", "CL_param:'unknown' "},
   };
   for (const auto& c : cases) {
@@ -130,11 +130,11 @@ TEST_F(TokenParser, UriParametersNeverWaitAndReportMalformedOnes) {
   const struct {
     const char* parameter;
     bool malformed;
-    const char* name;       // value of "name" afterwards
+    const char* name;  // value of "name" afterwards
     const char* rejected;
   } cases[] = {
       {"name=a%3Db", false, "a=b", ""},
-      {"name=a=b", true, "a=b", ""},      // reserved "=" in the raw value
+      {"name=a=b", true, "a=b", ""},  // reserved "=" in the raw value
       {"name=a#b", true, "a#b", ""},
       {"name=%2F", false, "/", ""},
       {"name", false, "", "URI_opt:'name' "},  // no value: recorded only

@@ -54,8 +54,8 @@ TEST(UriComposer, ParametersOnlyUnderTheirConditions) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(cl_params_formatter(c.host, c.port, c.sni, "", "", c.windowed,
-                                  c.smartcard, c.usb_off, c.usb_forward, "",
-                                  "", c.log_level),
+                                  c.smartcard, c.usb_off, c.usb_forward, "", "",
+                                  c.log_level),
               c.expected);
   }
 }
@@ -98,8 +98,10 @@ TEST_F(LaunchParsing, ComposedArgumentsReadBackUnchanged) {
     const struct {
       const char* key;
       const std::string& value;
-    } values[] = {{"sni", sni},       {"connect-tag", tag},
-                  {"session-id", session}, {"locale", locale},
+    } values[] = {{"sni", sni},
+                  {"connect-tag", tag},
+                  {"session-id", session},
+                  {"locale", locale},
                   {"logfile", logfile}};
     for (const auto& v : values) {
       EXPECT_EQ(IsSet(read, v.key), !v.value.empty()) << v.key;

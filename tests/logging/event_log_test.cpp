@@ -13,9 +13,8 @@ TEST_F(EventLogFacade, LogMapsLevelsAndWritesTextVerbatim) {
     int level;
     int core_level;
   } cases[] = {
-      {LEVEL_DEBUG, 3}, {LEVEL_INFO, 2}, {LEVEL_CRITICAL, 0},
-      {LEVEL_ERROR, 1}, {4, 2},          {-1, 2},
-      {1000, 2},
+      {LEVEL_DEBUG, 3}, {LEVEL_INFO, 2}, {LEVEL_CRITICAL, 0}, {LEVEL_ERROR, 1},
+      {4, 2},           {-1, 2},         {1000, 2},
   };
   for (const auto& c : cases) log(static_cast<Level>(c.level), "t", 7);
   const auto calls = core_double::calls();

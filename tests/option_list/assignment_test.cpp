@@ -44,12 +44,12 @@ TEST_F(Assignment, RefusalsAppendRecordsWithTheCallersKey) {
     const char* value;
     bool from_uri;
   } refused[] = {
-      {"Unknown", "1", false},            // no such option
+      {"Unknown", "1", false},               // no such option
       {"name", "Ignore_this_value", false},  // key given without a value
-      {"9x", "1", true},                  // malformed key
-      {"CL-Only", "1", true},             // not allowed from a URI
-      {"", "1", false},                   // empty key
-      {" name", "1", false},              // not trimmed
+      {"9x", "1", true},                     // malformed key
+      {"CL-Only", "1", true},                // not allowed from a URI
+      {"", "1", false},                      // empty key
+      {" name", "1", false},                 // not trimmed
   };
   for (const auto& r : refused)
     EXPECT_FALSE(t.set(r.key, r.value, r.from_uri, true)) << r.key;

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "tests/support/optional_printer.h"
-
 #include "option_list/option_list.h"
+#include "tests/support/optional_printer.h"
 
 TEST(StrToInt, AcceptsOnlyWholeUnsignedDecimalText) {
   const struct {
@@ -21,14 +20,17 @@ TEST(StrToInt, AcceptsOnlyWholeUnsignedDecimalText) {
       {"99999999999999999999", boost::none},  // overflows long
       {"9223372036854775807", boost::none},   // equals LONG_MAX
       {"", boost::none},
-      {"-1", boost::none},     // no sign
+      {"-1", boost::none},  // no sign
       {"+1", boost::none},
-      {" 1", boost::none},     // no leading blank
-      {"1 ", boost::none},     // trailing blank
+      {" 1", boost::none},  // no leading blank
+      {"1 ", boost::none},  // trailing blank
       {"1.5", boost::none},
       {"0x10", boost::none},
       {"\xD9\xA1", boost::none},  // a byte above 127 is no digit
-      {std::string("5\0" "1", 3), boost::none},  // embedded NUL is left over
+      {std::string("5\0"
+                   "1",
+                   3),
+       boost::none},  // embedded NUL is left over
   };
   for (const auto& c : cases) EXPECT_EQ(str_to_int(c.text), c.value) << c.text;
 }
@@ -48,12 +50,12 @@ TEST(HexStrToInt, AcceptsWholeHexTextWithOptionalPrefix) {
       {"0x7FFF", boost::none},
       {"8000", 0x8000},
       {"7FFFFFFF", 0x7FFFFFFF},
-      {"FFFFFFFF", -1},       // low 32 bits kept
+      {"FFFFFFFF", -1},  // low 32 bits kept
       {"100000000", 0},
       {"", boost::none},
       {"g1", boost::none},
       {"-1", boost::none},
-      {"0x", boost::none},    // prefix without digits
+      {"0x", boost::none},  // prefix without digits
       {"ff ", boost::none},
       {" ff", boost::none},
       {"x1", boost::none},

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "tests/support/optional_printer.h"
-
 #include "option_list/option_list.h"
+#include "tests/support/optional_printer.h"
 
 namespace {
 option_list LogLevel(const std::string& text) {
@@ -20,13 +19,20 @@ TEST(LogLevel, KeywordsAndNumbers) {
     const char* text;
     boost::optional<int> level;
   } cases[] = {
-      {"DEBUG", 3},   {"Critical", 0},   {"error", 1},   {"iNfO", 2},
-      {"0", 0},       {"3", 3},          {"5", 5},
+      {"DEBUG", 3},
+      {"Critical", 0},
+      {"error", 1},
+      {"iNfO", 2},
+      {"0", 0},
+      {"3", 3},
+      {"5", 5},
       {"warning", boost::none},  // no such keyword
       {"00", boost::none},       // zero only as the single digit
-      {"6", boost::none},        {"-1", boost::none},
-      {" info", boost::none},    // blanks prevent a match
-      {"info ", boost::none},    {"", boost::none},
+      {"6", boost::none},
+      {"-1", boost::none},
+      {" info", boost::none},  // blanks prevent a match
+      {"info ", boost::none},
+      {"", boost::none},
       {"debugx", boost::none},
   };
   for (const auto& c : cases) {

@@ -41,17 +41,18 @@ TEST(OptionTable, KeyFormat) {
       {"a", false},
       {"Z9_-x", false},
       {"log-level", false},
-      {"", true},            // empty
-      {"9a", true},          // starts with a digit
-      {"_a", true},          // starts with "_"
-      {"-a", true},          // starts with "-"
-      {"a b", true},         // blank
-      {"a.b", true},         // dot
-      {"a=1", true},         // "="
+      {"", true},                   // empty
+      {"9a", true},                 // starts with a digit
+      {"_a", true},                 // starts with "_"
+      {"-a", true},                 // starts with "-"
+      {"a b", true},                // blank
+      {"a.b", true},                // dot
+      {"a=1", true},                // "="
       {"\xC3\xA9t\xC3\xA9", true},  // first byte above 127
-      {"t\xC3\xA9", true},   // later byte above 127
+      {"t\xC3\xA9", true},          // later byte above 127
   };
-  for (const auto& c : cases) EXPECT_EQ(t.bad_key_format(c.key), c.bad) << c.key;
+  for (const auto& c : cases)
+    EXPECT_EQ(t.bad_key_format(c.key), c.bad) << c.key;
 }
 
 TEST(OptionTable, CharacterClasses) {
@@ -81,8 +82,8 @@ TEST(OptionTable, CaseComp) {
 
 TEST(OptionTable, IsAKeyMatchesShortAndLongKeysIgnoringCase) {
   option_list t = Table();
-  for (const char* key : {"full-screen", "FULL-SCREEN", "Full-Screen", "f",
-                          "F", "L", "log-LEVEL"}) {
+  for (const char* key : {"full-screen", "FULL-SCREEN", "Full-Screen", "f", "F",
+                          "L", "log-LEVEL"}) {
     EXPECT_TRUE(t.is_a_key(key)) << key;
   }
   for (const char* key : {"", "full", "full-screen ", "1", "-f", "x"}) {
@@ -107,8 +108,8 @@ TEST(OptionTable, DuplicatesAreKeptAndTheFirstWins) {
   t.add("", "9bad key", false, "odd", "", true, false, false);
   EXPECT_EQ(t.options.size(), 3u);
   EXPECT_EQ(t.get("NAME"), "first");
-  EXPECT_EQ(t.get("9bad key"), "odd");     // reads apply no key format
-  EXPECT_FALSE(t.is_a_key("9bad key"));    // key tests do
+  EXPECT_EQ(t.get("9bad key"), "odd");   // reads apply no key format
+  EXPECT_FALSE(t.is_a_key("9bad key"));  // key tests do
   // A short key shared with a later long key: get still finds the long key.
   t.add("x", "l", false, "by-long", "", true, false, false);
   t.add("l", "other", false, "", "", true, false, false);

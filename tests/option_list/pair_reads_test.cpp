@@ -4,9 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/optional_printer.h"
-
 #include "option_list/option_list.h"
+#include "tests/support/optional_printer.h"
 #include "tests/support/qarel_core_double.h"
 
 namespace {
@@ -66,20 +65,24 @@ TEST_F(HexPairs, ReadsItemsInOrderAndSkipsOrLogsBadOnes) {
   } cases[] = {
       {"1:2,a:ff", {{1, 2}, {10, 255}}, {}},
       {"a:b,,c:d", {{10, 11}, {12, 13}}, {}},  // empty item: no message
-      {"a:b:c", {}, {}},                      // three parts: skipped
-      {"zz:10,1:2", {{1, 2}}, {"get_hex_int_pair_vector: discarding pair zz,10"}},
+      {"a:b:c", {}, {}},                       // three parts: skipped
+      {"zz:10,1:2",
+       {{1, 2}},
+       {"get_hex_int_pair_vector: discarding pair zz,10"}},
       {"A:B", {{10, 11}}, {}},
       {"", {}, {}},
       {"1:2,", {{1, 2}}, {}},  // trailing separator
       {",1:2", {{1, 2}}, {}},
-      {"7fff:1,1:", {}, {"get_hex_int_pair_vector: discarding pair 7fff,1",
-                         "get_hex_int_pair_vector: discarding pair 1,"}},
+      {"7fff:1,1:",
+       {},
+       {"get_hex_int_pair_vector: discarding pair 7fff,1",
+        "get_hex_int_pair_vector: discarding pair 1,"}},
       {"%s:%n", {}, {"get_hex_int_pair_vector: discarding pair %s,%n"}},
   };
   for (const auto& c : cases) {
     core_double::reset();
-    const auto pairs = Holding(c.text).get_hex_int_pair_vector("v", ":", ",",
-                                                               false);
+    const auto pairs =
+        Holding(c.text).get_hex_int_pair_vector("v", ":", ",", false);
     ASSERT_TRUE(pairs) << c.text;
     EXPECT_EQ(*pairs, c.pairs) << c.text;
     EXPECT_EQ(LoggedTexts(), c.logged) << c.text;
@@ -87,8 +90,8 @@ TEST_F(HexPairs, ReadsItemsInOrderAndSkipsOrLogsBadOnes) {
 }
 
 TEST_F(HexPairs, EverySeparatorCharacterCounts) {
-  const auto pairs = Holding("1:2 3-4;5:6").get_hex_int_pair_vector(
-      "v", ":-", ", ;", false);
+  const auto pairs =
+      Holding("1:2 3-4;5:6").get_hex_int_pair_vector("v", ":-", ", ;", false);
   EXPECT_EQ(*pairs, (Pairs{{1, 2}, {3, 4}, {5, 6}}));
   // With no pair separator no item has two parts; with none at all the whole
   // text is one item.
@@ -96,9 +99,9 @@ TEST_F(HexPairs, EverySeparatorCharacterCounts) {
             Pairs{});
   EXPECT_EQ(*Holding("1:2").get_hex_int_pair_vector("v", ":", "", false),
             (Pairs{{1, 2}}));
-  EXPECT_EQ(*Holding("1:2").get_hex_int_pair_vector("v", nullptr, nullptr,
-                                                    false),
-            Pairs{});
+  EXPECT_EQ(
+      *Holding("1:2").get_hex_int_pair_vector("v", nullptr, nullptr, false),
+      Pairs{});
   EXPECT_TRUE(core_double::calls().empty());
 }
 

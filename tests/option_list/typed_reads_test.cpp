@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "tests/support/optional_printer.h"
-
 #include "option_list/option_list.h"
+#include "tests/support/optional_printer.h"
 
 namespace {
 // One valued option "v" holding `value`, plus an unassigned option "unset".
@@ -60,11 +59,11 @@ TEST(TypedReads, OptionIsIntRange) {
     int min, max;
     bool in_range;
   } cases[] = {
-      {"10", 1, 10, true},  {"1", 1, 10, true},   {"11", 1, 10, false},
-      {"0", 1, 10, false},  {"0", 0, 10, true},   {"00", 0, 10, false},
-      {"x", 0, 10, false},  // no number reads as 0, but its text is not "0"
+      {"10", 1, 10, true},  {"1", 1, 10, true}, {"11", 1, 10, false},
+      {"0", 1, 10, false},  {"0", 0, 10, true}, {"00", 0, 10, false},
+      {"x", 0, 10, false},   // no number reads as 0, but its text is not "0"
       {"-3", -5, 5, false},  // signs are not accepted
-      {"5", 6, 4, false},   // empty range
+      {"5", 6, 4, false},    // empty range
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Holding(c.text).option_is_int("v", c.min, c.max), c.in_range)

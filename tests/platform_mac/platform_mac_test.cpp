@@ -1,7 +1,8 @@
+#include "platform_mac/platform_mac.h"
+
 #include <gtest/gtest.h>
 
 #include "macos_standin/macos_standin.h"
-#include "platform_mac/platform_mac.h"
 #include "tests/support/optional_printer.h"
 
 namespace {
@@ -27,9 +28,9 @@ TEST_F(PlatformMac, SwitchesWriteTheirUserDefaults) {
   for (int call = 0; call < 2; ++call) {
     disable_nsfullscreen_menuitem_everywhere();
     disable_app_nap();
-    EXPECT_EQ(macos_standin::user_defaults_bool(
-                  "NSFullScreenMenuItemEverywhere"),
-              false);
+    EXPECT_EQ(
+        macos_standin::user_defaults_bool("NSFullScreenMenuItemEverywhere"),
+        false);
     EXPECT_EQ(macos_standin::user_defaults_bool("NSAppSleepDisabled"), true);
   }
 }
@@ -39,8 +40,8 @@ TEST_F(PlatformMac, MicrophoneRequestOnlyFrom1014) {
     macos_standin::OsVersion version;
     int requests_per_call;
   } cases[] = {
-      {{10, 13, 6}, 0}, {{10, 14, 0}, 1}, {{10, 15, 7}, 1}, {{14, 0, 0}, 1},
-      {{9, 99, 0}, 0},
+      {{10, 13, 6}, 0}, {{10, 14, 0}, 1}, {{10, 15, 7}, 1},
+      {{14, 0, 0}, 1},  {{9, 99, 0}, 0},
   };
   for (const auto& c : cases) {
     macos_standin::reset();

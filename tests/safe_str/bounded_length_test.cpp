@@ -18,6 +18,6 @@ TEST_F(BoundedLength, CountsUpToTheBound) {
 
 TEST_F(BoundedLength, ZeroBoundIsReported) {
   EXPECT_EQ(qarel_strnlen_s("abc", 0), 0u);
-  EXPECT_EQ(reports(), (std::vector<HandlerReport>{
-                           {"qarel_strnlen_s: dmax is 0", 401}}));
+  EXPECT_EQ(reports(),
+            (std::vector<HandlerReport>{{"qarel_strnlen_s: dmax is 0", 401}}));
 }

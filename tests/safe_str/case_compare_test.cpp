@@ -16,15 +16,15 @@ TEST_F(CaseCompare, IndicatorIsTheDifferenceAtTheDecidingIndex) {
     int indicator;
   } cases[] = {
       {"Info", 4, "INFO", 0},
-      {"info", 4, "infos", -'S'},       // dest ends first
-      {"infos", 5, "info", 'S'},        // src ends first
-      {"b", 1, "A", 1},                 // not clamped to -1..1
-      {"abcd", 2, "abXY", 'C' - 'X'},   // dest[dmax] decides, not a match
-      {"abcd", 100, "ABCD", 0},         // no upper bound on dmax
-      {"", 5, "x", -'X'},               // empty dest
-      {"\xE9", 1, "\xC9", 0xE9 - 0xC9}, // no case folding above 127 in "C"
+      {"info", 4, "infos", -'S'},        // dest ends first
+      {"infos", 5, "info", 'S'},         // src ends first
+      {"b", 1, "A", 1},                  // not clamped to -1..1
+      {"abcd", 2, "abXY", 'C' - 'X'},    // dest[dmax] decides, not a match
+      {"abcd", 100, "ABCD", 0},          // no upper bound on dmax
+      {"", 5, "x", -'X'},                // empty dest
+      {"\xE9", 1, "\xC9", 0xE9 - 0xC9},  // no case folding above 127 in "C"
       {"\xE9", 1, "\xE9", 0},
-      {"a", 1, "\xE9", 'A' - 0xE9},     // bytes compare unsigned
+      {"a", 1, "\xE9", 'A' - 0xE9},  // bytes compare unsigned
   };
   for (const auto& c : cases) {
     int indicator = 12345;
@@ -68,8 +68,9 @@ TEST_F(CaseCompare, WrapperReturnsTheIndicator) {
   EXPECT_TRUE(reports().empty());
   // An empty first string is a zero dmax: equal to anything, after a report.
   EXPECT_EQ(qarel_strcasecmp_s_wrapper("", "anything"), 0);
-  EXPECT_EQ(reports(), (std::vector<HandlerReport>{
-                           {"qarel_strcasecmp_s: dmax is 0", 401}}));
+  EXPECT_EQ(
+      reports(),
+      (std::vector<HandlerReport>{{"qarel_strcasecmp_s: dmax is 0", 401}}));
 }
 
 TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
@@ -79,12 +80,10 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
     size_t count;
     int result;
   } cases[] = {
-      {"abc", "abd", 2, 0},     // the last compared pair is equal
-      {"abc", "abd", 3, -1},
-      {"ABC", "abc", 3, 0},
-      {"a", "ab", 5, -'B'},     // dest's terminator against 'b'
-      {"ab", "a", 5, 'B'},
-      {"abc", "xyz", 1, 'A' - 'X'},
+      {"abc", "abd", 2, 0},  // the last compared pair is equal
+      {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0},
+      {"a", "ab", 5, -'B'},  // dest's terminator against 'b'
+      {"ab", "a", 5, 'B'},   {"abc", "xyz", 1, 'A' - 'X'},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(qarel_safe_api_strcincmp_s(c.dest, c.src, c.count), c.result)

@@ -22,8 +22,9 @@ TEST_F(RegexEntry, ChecksTheStringThenSaysItIsUnavailable) {
   EXPECT_EQ(qarel_safe_api_sscanf_regex("", 4, "p", nullptr, 0), -1);
   EXPECT_EQ(qarel_safe_api_sscanf_regex(nullptr, 4, "p", nullptr, 1), -1);
   EXPECT_EQ(qarel_safe_api_sscanf_regex("text", 0, "p", nullptr, 1), -1);
-  const char* zero = "qarel_safe_api_sscanf_regex: string_for_checking has "
-                     "zero length";
+  const char* zero =
+      "qarel_safe_api_sscanf_regex: string_for_checking has "
+      "zero length";
   const std::vector<HandlerReport> expected = {
       {"qarel_safe_api_sscanf_regex: Please customize implementation of "
        "RegEx API for your platform",

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <boost/optional.hpp>
+#include <ostream>
 
 namespace boost {
 template <typename T>

@@ -92,8 +92,8 @@ int qarel_client_log_level_set(int level) {
 int quor_event_init_ext_cfg(const quor_event_ext_cfg* cfg) {
   CoreCall call = core_double::named(__func__);
   std::memcpy(call.record.data(), cfg, sizeof *cfg);
-  call.record_pointers_set = cfg->label && cfg->directory && cfg->source &&
-                             cfg->file_name;
+  call.record_pointers_set =
+      cfg->label && cfg->directory && cfg->source && cfg->file_name;
   if (call.record_pointers_set) {
     call.label = cfg->label;
     call.directory = cfg->directory;

@@ -28,14 +28,16 @@ std::string Slurp(const std::string& path) {
 // Each argument single-quoted for the shell.
 std::string Quote(const std::string& arg) {
   std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  for (char c : arg)
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
 }
 
 // Runs qarel-launch as a process and collects its exit status and outputs.
 Outcome Launch(const std::vector<std::string>& args) {
   const std::string dir = testing::TempDir();
-  const std::string out = dir + "qarel_launch_out", err = dir + "qarel_launch_err";
+  const std::string out = dir + "qarel_launch_out",
+                    err = dir + "qarel_launch_err";
   std::string command = QAREL_LAUNCH;
   for (const auto& a : args) command += " " + Quote(a);
   command += " >" + out + " 2>" + err;
@@ -49,14 +51,20 @@ bool Has(const std::string& text, const std::string& part) {
 }  // namespace
 
 TEST(QarelLaunch, ParseAcceptsEveryTokenFormAndALaunchUri) {
-  const Outcome r = Launch({"parse", "-l", "debug", "--full-screen", "sni=a%20b",
-                        "quorvane-qarel://192.0.2.10:900?use-smartcard"});
+  const Outcome r =
+      Launch({"parse", "-l", "debug", "--full-screen", "sni=a%20b",
+              "quorvane-qarel://192.0.2.10:900?use-smartcard"});
   EXPECT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_TRUE(Has(r.out, "   -a                        address      192.0.2.10 "));
-  EXPECT_TRUE(Has(r.out, "   -p                           port             900 "));
-  EXPECT_TRUE(Has(r.out, "   -l                      log-level           debug "));
-  EXPECT_TRUE(Has(r.out, "                                 sni             a b "));
-  EXPECT_TRUE(Has(r.out, "   -f                    full-screen            True "));
+  EXPECT_TRUE(
+      Has(r.out, "   -a                        address      192.0.2.10 "));
+  EXPECT_TRUE(
+      Has(r.out, "   -p                           port             900 "));
+  EXPECT_TRUE(
+      Has(r.out, "   -l                      log-level           debug "));
+  EXPECT_TRUE(
+      Has(r.out, "                                 sni             a b "));
+  EXPECT_TRUE(
+      Has(r.out, "   -f                    full-screen            True "));
   EXPECT_TRUE(Has(r.out, "use-smartcard            True "));
   EXPECT_FALSE(Has(r.out, "Rejected"));
   EXPECT_FALSE(Has(r.out, "disable-usb")) << "only options that were set";
@@ -84,8 +92,18 @@ TEST(QarelLaunch, ParseReportsRejectionsAndMalformedUris) {
 
 TEST(QarelLaunch, ParseSurvivesHostileArguments) {
   const std::vector<std::string> hostile = {
-      "", "-", "--", "=", "%", "%%s%n", "quorvane-qarel:", "QUORVANE-QAREL://",
-      "quorvane-qarel://&&&", std::string(5000, 'x'), "\xff\xfe", "-l",
+      "",
+      "-",
+      "--",
+      "=",
+      "%",
+      "%%s%n",
+      "quorvane-qarel:",
+      "QUORVANE-QAREL://",
+      "quorvane-qarel://&&&",
+      std::string(5000, 'x'),
+      "\xff\xfe",
+      "-l",
   };
   std::vector<std::string> args = hostile;
   args.insert(args.begin(), "parse");
@@ -102,14 +120,15 @@ TEST(QarelLaunch, ParseWritesTheEventLogFileWhenAsked) {
   const std::string text = Slurp(log);
   EXPECT_TRUE(Has(text, "qarel-launch:")) << text;
   EXPECT_TRUE(Has(text, " is starting up\n"));
-  EXPECT_TRUE(Has(text, "   -a                        address               h "));
+  EXPECT_TRUE(
+      Has(text, "   -a                        address               h "));
   EXPECT_TRUE(Has(text, "qarel-launch: Resource cleanup complete.\n"));
 }
 
 TEST(QarelLaunch, ComposeThenParseRoundTrip) {
-  Outcome composed = Launch({"compose", "host=192.0.2.10", "port=900",
-                         "sni=desk pool", "connect-tag=tag/1",
-                         "locale=a b&c", "use-smartcard"});
+  Outcome composed =
+      Launch({"compose", "host=192.0.2.10", "port=900", "sni=desk pool",
+              "connect-tag=tag/1", "locale=a b&c", "use-smartcard"});
   ASSERT_EQ(composed.status, 0) << composed.err;
   EXPECT_EQ(composed.out,
             "\"quorvane-qarel://192.0.2.10:900?full-screen&sni=desk%20pool&"
@@ -147,12 +166,15 @@ TEST(QarelLaunch, ResolveAndUsage) {
 TEST(QarelLaunch, VersionAndOptions) {
   Outcome r = Launch({"version"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(Has(r.out, "product name           Quorvane Qarel Desktop Client\n"));
+  EXPECT_TRUE(
+      Has(r.out, "product name           Quorvane Qarel Desktop Client\n"));
   EXPECT_TRUE(Has(r.out, "corporate header       "));
   r = Launch({"options"});
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(Has(r.out, "\nProgram options are:\n"));
-  EXPECT_TRUE(Has(r.out, "   -m                       multimon                 DEPRECATED\n"));
+  EXPECT_TRUE(
+      Has(r.out,
+          "   -m                       multimon                 DEPRECATED\n"));
 }
 
 TEST(QarelLaunch, ExampleShowsTheWholeRoundTrip) {

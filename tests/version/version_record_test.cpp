@@ -48,9 +48,9 @@ TEST(VersionRecord, OneInstantInEveryForm) {
   static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr",
                                         "May", "Jun", "Jul", "Aug",
                                         "Sep", "Oct", "Nov", "Dec"};
-  EXPECT_EQ(S(quor_version_get_date()),
-            std::to_string(std::stoi(t[3])) + " " +
-                kMonths[std::stoi(t[2]) - 1] + " " + t[1].str());
+  EXPECT_EQ(S(quor_version_get_date()), std::to_string(std::stoi(t[3])) + " " +
+                                            kMonths[std::stoi(t[2]) - 1] + " " +
+                                            t[1].str());
   EXPECT_EQ(S(quor_version_get_time()), t[4].str());
   EXPECT_EQ(quor_version_get_sync_date(), std::stoul(t[1]));
   const std::string header = quor_version_get_corporate_header();

@@ -23,10 +23,10 @@ int example_command() {
   const bool malformed = arg_to_params(args, opts);
   std::printf("\nParsed back (options set):");
   opts.log_options(true, false, true);
-  std::printf("\nRejected: %s\nMalformed: %s\n",
-              opts.rejected_params.empty() ? "none"
-                                           : opts.rejected_params.c_str(),
-              malformed ? "yes" : "no");
+  std::printf(
+      "\nRejected: %s\nMalformed: %s\n",
+      opts.rejected_params.empty() ? "none" : opts.rejected_params.c_str(),
+      malformed ? "yes" : "no");
   return malformed ? kExitMalformed
                    : (opts.rejected_params.empty() ? kExitOk : kExitRejected);
 }

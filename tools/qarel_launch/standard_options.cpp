@@ -22,12 +22,12 @@ option_list standard_options() {
         kShown, kCurrent, kFromUri);
   t.add("", "disable-usb", kSwitch, "", "Forward no USB device", kShown,
         kCurrent, kFromUri);
-  t.add("", "usb-auto-forward", kSwitch, "", "Forward new USB devices",
-        kShown, kCurrent, kFromUri);
+  t.add("", "usb-auto-forward", kSwitch, "", "Forward new USB devices", kShown,
+        kCurrent, kFromUri);
   t.add("", "locale", kValued, "", "Keyboard and display locale", kShown,
         kCurrent, kFromUri);
-  t.add("", "logfile", kValued, "", "Event-log file to write", kShown,
-        kCurrent, kFromUri);
+  t.add("", "logfile", kValued, "", "Event-log file to write", kShown, kCurrent,
+        kFromUri);
   t.add("l", "log-level", kValued, "info",
         "critical, error, info, debug or 0 to 5", kShown, kCurrent, kFromUri);
   t.add("m", "multimon", kSwitch, "", "Span all monitors (use full-screen)",

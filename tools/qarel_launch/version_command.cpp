@@ -32,6 +32,7 @@ int version_command() {
       {"sync year", std::to_string(quor_version_get_sync_date())},
       {"corporate header", quor_version_get_corporate_header()},
   };
-  for (const auto& f : fields) std::printf("%-22s %s\n", f.name, f.value.c_str());
+  for (const auto& f : fields)
+    std::printf("%-22s %s\n", f.name, f.value.c_str());
   return kExitOk;
 }
