@@ -13,9 +13,9 @@ bool has_scheme(const std::string& arg) {
   if (arg.size() < kSchemeLength) return false;
   const std::string head = arg.substr(0, kSchemeLength);
   int indicator = 1;
-  return qarel_strcasecmp_s(kScheme, kSchemeLength, head.c_str(), &indicator) ==
-             0 &&
-         indicator == 0;
+  const int error =
+      qarel_strcasecmp_s(kScheme, kSchemeLength, head.c_str(), &indicator);
+  return error == 0 && indicator == 0;
 }
 }  // namespace
 

@@ -39,7 +39,7 @@ inline unsigned char byte(char c) { return static_cast<unsigned char>(c); }
 // Vector kernels, where the processor has them. Each handles a prefix of the
 // input and returns how many input bytes it consumed; the caller finishes the
 // rest with the scalar code. `out` needs room for kSlack bytes beyond what
-// is written.
+// is written; inputs under 16 bytes are left wholly to the scalar code.
 constexpr std::size_t kSlack = 32;
 struct Progress {
   std::size_t consumed;

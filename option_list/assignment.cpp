@@ -46,7 +46,7 @@ void assign(option_list::option& record, std::string value,
 
 bool option_list::set(std::string key, std::string value, bool from_uri,
                       bool warn_deprecated) {
-  if (bad_key_format(key) || value == IGNORE_VALUE)
+  if (malformed_key(key) || value == IGNORE_VALUE)
     return reject(rejected_params, key, from_uri);
   option* record = assignable(options, key, from_uri);
   if (record == nullptr) return reject(rejected_params, key, from_uri);
@@ -58,7 +58,9 @@ bool option_list::set_true(std::string key, bool from_uri,
                            bool warn_deprecated) {
   // The switch test reads the first match; the assignment takes the first
   // match allowed from this origin, which may be a later duplicate.
-  if (!is_boolean(key)) return reject(rejected_params, key, from_uri);
+  const option* first = first_match(options, key);
+  if (first == nullptr || !first->is_bool)
+    return reject(rejected_params, key, from_uri);
   option* record = assignable(options, key, from_uri);
   if (record == nullptr) return reject(rejected_params, key, from_uri);
   assign(*record, "True", warn_deprecated);
@@ -66,8 +68,6 @@ bool option_list::set_true(std::string key, bool from_uri,
 }
 
 bool option_list::is_boolean(std::string key) {
-  const auto found =
-      std::find_if(options.begin(), options.end(),
-                   [&](const option& o) { return matches_key(o, key); });
-  return found != options.end() && found->is_bool;
+  const option* first = first_match(options, key);
+  return first != nullptr && first->is_bool;
 }

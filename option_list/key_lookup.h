@@ -1,5 +1,7 @@
-// Internal: how the table finds records. Assignments and key tests match the
-// short or the long key; reads match the long key only. First match wins.
+// Internal: the key rules and how the table finds records. Assignments and
+// key tests match the short or the long key; reads match the long key only.
+// First match wins. Free functions over const references, so the members,
+// which take their strings by value, need not copy them again.
 #ifndef OPTION_LIST_KEY_LOOKUP_H_
 #define OPTION_LIST_KEY_LOOKUP_H_
 
@@ -9,6 +11,24 @@
 
 #include "option_list/option_list.h"
 #include "safe_str/equal_ignoring_case.h"
+
+inline bool is_ascii_letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// What a key admits after its first letter, letters aside.
+inline bool is_key_tail_char(char c) {
+  return (c >= '0' && c <= '9') || c == '_' || c == '-';
+}
+
+// Empty, not starting with an ASCII letter, or holding anything but ASCII
+// letters, digits, "_" and "-" (bytes above 127 are in no class).
+inline bool malformed_key(const std::string& key) {
+  if (key.empty() || !is_ascii_letter(key[0])) return true;
+  return std::any_of(key.begin() + 1, key.end(), [](char c) {
+    return !is_ascii_letter(c) && !is_key_tail_char(c);
+  });
+}
 
 inline bool matches_key(const option_list::option& record,
                         const std::string& key) {
@@ -23,6 +43,15 @@ inline const option_list::option* find_long_key(
                                   [&](const option_list::option& o) {
                                     return equal_ignoring_case(o.long_key, key);
                                   });
+  return found == options.end() ? nullptr : &*found;
+}
+
+// The first record matching `key` by its short or long key, or null.
+inline option_list::option* first_match(std::list<option_list::option>& options,
+                                        const std::string& key) {
+  const auto found = std::find_if(
+      options.begin(), options.end(),
+      [&](const option_list::option& o) { return matches_key(o, key); });
   return found == options.end() ? nullptr : &*found;
 }
 
