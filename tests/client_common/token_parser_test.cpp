@@ -90,15 +90,11 @@ TEST_F(TokenParser, OtherTokensDropTheWaitingKeyAndAreHandledAsIdle) {
 }
 
 TEST_F(TokenParser, SwitchesAreSetTrueAndRefuseValues) {
-  EXPECT_FALSE(parseArg("--full-screen", t, false));
-  EXPECT_TRUE(t.get_bool("full-screen"));
-  t = LaunchTable();
-  parseArg("full-screen", t, false);
-  EXPECT_TRUE(t.get_bool("full-screen"));
-  t = LaunchTable();
-  parseArg("-F", t, false);
-  EXPECT_TRUE(t.get_bool("full-screen"));
-
+  for (const char* token : {"--full-screen", "full-screen", "-F"}) {
+    t = LaunchTable();
+    parseArg(token, t, false);
+    EXPECT_TRUE(t.get_bool("full-screen")) << token;
+  }
   t = LaunchTable();
   parseArg("--full-screen=1", t, false);
   EXPECT_FALSE(IsSet(t, "full-screen"));

@@ -36,10 +36,3 @@ TEST(ConstraintHandler, InvokePassesItsArgumentsThrough) {
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(set_str_constraint_handler_s(previous), &Counting);
 }
-
-TEST(ConstraintHandler, DefaultHandlerFormat) {
-  testing::internal::CaptureStdout();
-  qarel_safe_api_error_handler("some message", nullptr, 409);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "qarel_safe_api_error_handler: [409] some message\n");
-}
