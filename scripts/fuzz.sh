@@ -24,7 +24,7 @@ for target in "${targets[@]}"; do
   # New inputs go to the scratch corpus; the targets' own output is closed
   # (libFuzzer still reports).
   build/fuzz/fuzz/"$target" "$work" "fuzz/corpus/$target" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
     -close_fd_mask=3 -print_final_stats=1 \
     -artifact_prefix="build/fuzz/findings/$target-" 2>&1 |
     grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==|SUMMARY|INFO: seed corpus)|cov:" |
