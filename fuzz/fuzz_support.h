@@ -8,16 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "logging/logging.h"
-#include "safe_str/safe_str.h"
-
-// Keeps only critical event-log lines and silences the constraint handler,
-// so the targets spend their time parsing, not writing.
-inline void QuietLibrary() {
-  set_level(0);
-  set_str_constraint_handler_s(ignore_handler_s);
-}
-
 inline std::string AsString(const uint8_t* data, size_t size) {
   return std::string(reinterpret_cast<const char*>(data), size);
 }

@@ -4,11 +4,6 @@
 #include "fuzz/fuzz_support.h"
 #include "tools/qarel_launch/standard_options.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  QuietLibrary();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string> args = CutLines(AsString(data, size));
 

@@ -3,11 +3,6 @@
 #include "fuzz/fuzz_support.h"
 #include "tools/qarel_launch/standard_options.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  QuietLibrary();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string rest = AsString(data, size);
 

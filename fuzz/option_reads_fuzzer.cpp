@@ -4,11 +4,6 @@
 #include "fuzz/fuzz_support.h"
 #include "option_list/option_list.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  QuietLibrary();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const std::string pair_separators = in.ConsumeRandomLengthString(4);

@@ -20,11 +20,6 @@ std::unique_ptr<char[]> Exact(const std::string& text, bool terminated) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  QuietLibrary();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const std::string a = in.ConsumeRandomLengthString(64);

@@ -28,11 +28,6 @@ std::string Value(FuzzedDataProvider& in) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  QuietLibrary();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const std::string host = "h" + Plain(in), port = Plain(in),

@@ -30,10 +30,13 @@ TEST(StrTrimFirst, SkipsOneRunPerByteInSetOrder) {
     const char* chars;
     std::size_t result;
   } cases[] = {
-      {"x??a", 1, "?", 3},  {"x", 5, "?", 5},  // start at or past the end comes
-                                               // back
-      {"baab", 0, "ab", 1},                    // no "a" at 0, then one "b"
-      {"aabb", 0, "ab", 4}, {"???", 0, "", 0}, {"???", 0, "?", 3},
+      {"x??a", 1, "?", 3},
+      {"x", 5, "?", 5},      // start at or past the end comes
+                             // back
+      {"baab", 0, "ab", 1},  // no "a" at 0, then one "b"
+      {"aabb", 0, "ab", 4},
+      {"???", 0, "", 0},
+      {"???", 0, "?", 3},
   };
   for (const auto& c : cases)
     EXPECT_EQ(str_trim_first(c.s, c.pos, c.chars), c.result) << c.s;

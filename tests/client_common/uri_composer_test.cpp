@@ -6,22 +6,7 @@
 
 #include "client_common/client_common.h"
 #include "tests/support/launch_table.h"
-
-namespace {
-// The quoted arguments of a command line, quotes removed. The composer never
-// escapes quotes, and percent-encoded values hold none.
-std::vector<std::string> SplitQuoted(const std::string& command_line) {
-  std::vector<std::string> args;
-  std::size_t open = command_line.find('"');
-  while (open != std::string::npos) {
-    const std::size_t close = command_line.find('"', open + 1);
-    if (close == std::string::npos) break;
-    args.push_back(command_line.substr(open + 1, close - open - 1));
-    open = command_line.find('"', close + 1);
-  }
-  return args;
-}
-}  // namespace
+#include "tools/qarel_launch/quoted_arguments.h"
 
 TEST(UriComposer, WorkedExample) {
   EXPECT_EQ(cl_params_formatter("192.0.2.10", "900", "desk pool", "tag/1",
@@ -61,7 +46,7 @@ TEST(UriComposer, ParametersOnlyUnderTheirConditions) {
 }
 
 TEST_F(LaunchParsing, UnencodedLogLevelSplitsAtItsAmpersand) {
-  const auto args = SplitQuoted(cl_params_formatter(
+  const auto args = split_quoted(cl_params_formatter(
       "h", "", "", "", "", true, false, false, false, "", "", "a&b"));
   EXPECT_FALSE(arg_to_params(args, t));
   EXPECT_EQ(t.get("log-level"), "a");
@@ -84,7 +69,7 @@ TEST_F(LaunchParsing, ComposedArgumentsReadBackUnchanged) {
                       locale = text(), logfile = text();
     const bool windowed = flag(random), smartcard = flag(random),
                usb_off = flag(random), usb_forward = flag(random);
-    const auto args = SplitQuoted(cl_params_formatter(
+    const auto args = split_quoted(cl_params_formatter(
         "host", "900", sni, tag, session, windowed, smartcard, usb_off,
         usb_forward, locale, logfile, "3"));
     ASSERT_EQ(args.size(), tag.empty() ? 1u : 2u);
