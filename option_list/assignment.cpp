@@ -58,10 +58,10 @@ bool option_list::set_true(std::string key, bool from_uri,
                            bool warn_deprecated) {
   // The switch test reads the first match; the assignment takes the first
   // match allowed from this origin, which may be a later duplicate.
-  const option* first = first_match(options, key);
+  option* first = first_match(options, key);
   if (first == nullptr || !first->is_bool)
     return reject(rejected_params, key, from_uri);
-  option* record = assignable(options, key, from_uri);
+  option* record = from_uri ? assignable(options, key, from_uri) : first;
   if (record == nullptr) return reject(rejected_params, key, from_uri);
   assign(*record, "True", warn_deprecated);
   return true;
