@@ -4,13 +4,18 @@
 
 #include "client_common/client_common.h"
 
+namespace {
+// A position function's input and result.
+struct PositionCase {
+  const char* s;
+  std::size_t pos;
+  const char* chars;
+  std::size_t result;
+};
+}  // namespace
+
 TEST(StrFindFirstof, SmallestPositionOrTheLength) {
-  const struct {
-    const char* s;
-    std::size_t pos;
-    const char* chars;
-    std::size_t result;
-  } cases[] = {
+  const PositionCase cases[] = {
       {"host:900/x", 0, "/?", 8},
       {"host:900?x/", 0, "/?", 8},  // the smaller of the two
       {"host", 0, "/?", 4},
@@ -24,19 +29,11 @@ TEST(StrFindFirstof, SmallestPositionOrTheLength) {
 }
 
 TEST(StrTrimFirst, SkipsOneRunPerByteInSetOrder) {
-  const struct {
-    const char* s;
-    std::size_t pos;
-    const char* chars;
-    std::size_t result;
-  } cases[] = {
-      {"x??a", 1, "?", 3},
-      {"x", 5, "?", 5},      // start at or past the end comes
-                             // back
-      {"baab", 0, "ab", 1},  // no "a" at 0, then one "b"
-      {"aabb", 0, "ab", 4},
-      {"???", 0, "", 0},
-      {"???", 0, "?", 3},
+  const PositionCase cases[] = {
+      {"x??a", 1, "?", 3},  {"x", 5, "?", 5},  // a start at or past the end
+                                               // comes back
+      {"baab", 0, "ab", 1},                    // no "a" at 0, then one "b"
+      {"aabb", 0, "ab", 4}, {"???", 0, "", 0}, {"???", 0, "?", 3},
   };
   for (const auto& c : cases)
     EXPECT_EQ(str_trim_first(c.s, c.pos, c.chars), c.result) << c.s;
