@@ -3,6 +3,7 @@
 #define CLIENT_COMMON_LAUNCH_CONSTANTS_H_
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 // The value handed to option_list::set for a key given without one; the
@@ -16,23 +17,20 @@ constexpr char kDelimiters[] = ":/?#[]@!$&'()*+,;=";
 extern const std::string delimiters;
 
 // A set of bytes as a lookup table, for scans that run at every launch.
-class ByteSet {
- public:
-  constexpr explicit ByteSet(const char* chars) {
-    for (; *chars != '\0'; ++chars)
-      in_[static_cast<unsigned char>(*chars)] = true;
-  }
-  constexpr bool contains(char c) const {
-    return in_[static_cast<unsigned char>(c)];
-  }
-  bool any_in(const std::string& s) const {
-    for (char c : s)
-      if (contains(c)) return true;
-    return false;
-  }
+using ByteTable = std::array<bool, 256>;
 
- private:
-  std::array<bool, 256> in_{};
-};
+constexpr ByteTable byte_table(const char* chars, std::size_t count) {
+  ByteTable table{};
+  for (std::size_t i = 0; i < count; ++i)
+    table[static_cast<unsigned char>(chars[i])] = true;
+  return table;
+}
+
+// Whether any byte of `s` is in `table`.
+inline bool any_in(const ByteTable& table, const std::string& s) {
+  for (char c : s)
+    if (table[static_cast<unsigned char>(c)]) return true;
+  return false;
+}
 
 #endif  // CLIENT_COMMON_LAUNCH_CONSTANTS_H_

@@ -7,7 +7,7 @@ namespace {
 constexpr char kScheme[] = "quorvane-qarel:";
 constexpr std::size_t kSchemeLength = sizeof kScheme - 1;
 constexpr std::size_t kAuthorityStart = kSchemeLength + 2;  // after "//"
-constexpr ByteSet kBlanks(" \t");
+constexpr ByteTable kBlanks = byte_table(" \t", 2);
 
 bool has_scheme(const std::string& arg) {
   if (arg.size() < kSchemeLength) return false;
@@ -53,7 +53,7 @@ bool parse_uri(const std::string& uri, option_list& opts) {
     std::size_t next = uri.find(separator, pos);
     if (next == std::string::npos) next = uri.size();
     const std::string parameter = uri.substr(pos, next - pos);
-    if (kBlanks.any_in(parameter)) malformed = true;
+    if (any_in(kBlanks, parameter)) malformed = true;
     if (parseArg(parameter, opts, true)) malformed = true;
     pos = next + 1;
   }

@@ -1,15 +1,14 @@
 // Small string functions of the launch-argument code.
 #include <algorithm>
-#include <array>
 
 #include "client_common/client_common.h"
+#include "client_common/launch_constants.h"
 #include "safe_str/equal_ignoring_case.h"
 
 std::size_t str_find_firstof(const std::string& s, std::size_t pos,
                              const std::string& chars) {
   // One table lookup per byte, where find_first_of searches the set anew.
-  std::array<bool, 256> in{};
-  for (char c : chars) in[static_cast<unsigned char>(c)] = true;
+  const ByteTable in = byte_table(chars.data(), chars.size());
   for (; pos < s.size(); ++pos) {
     if (in[static_cast<unsigned char>(s[pos])]) return pos;
   }

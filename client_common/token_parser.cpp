@@ -8,7 +8,7 @@ namespace {
 std::string key;
 bool deferred_value = false;
 
-constexpr ByteSet kReserved(kDelimiters);
+constexpr ByteTable kReserved = byte_table(kDelimiters, sizeof kDelimiters - 1);
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
@@ -28,7 +28,7 @@ bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
   if (equals != std::string::npos) {
     key.assign(token, dashes, equals - dashes);
     const std::string raw = token.substr(equals + 1);
-    reserved_in_value = from_uri && kReserved.any_in(raw);
+    reserved_in_value = from_uri && any_in(kReserved, raw);
     value = percent_decode(raw);
     deferred_value = false;
     is_switch = opts.is_boolean(key);

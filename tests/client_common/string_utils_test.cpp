@@ -29,10 +29,10 @@ TEST(StrFindFirstof, SmallestPositionOrTheLength) {
 }
 
 TEST(StrTrimFirst, SkipsOneRunPerByteInSetOrder) {
+  // From 5 in "x" (past the end) the start comes back; from 0 in "baab"
+  // there is no "a" to skip, then one "b".
   const PositionCase cases[] = {
-      {"x??a", 1, "?", 3},  {"x", 5, "?", 5},  // a start at or past the end
-                                               // comes back
-      {"baab", 0, "ab", 1},                    // no "a" at 0, then one "b"
+      {"x??a", 1, "?", 3},  {"x", 5, "?", 5},  {"baab", 0, "ab", 1},
       {"aabb", 0, "ab", 4}, {"???", 0, "", 0}, {"???", 0, "?", 3},
   };
   for (const auto& c : cases)
