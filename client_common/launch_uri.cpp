@@ -1,20 +1,24 @@
 // Argument vectors and launch URIs.
 #include "client_common/client_common.h"
-#include "client_common/launch_constants.h"
+#include "client_common/uri_syntax.h"
 #include "safe_str/safe_str.h"
 
+using client_common::internal::any_in;
+using client_common::internal::kAuthorityMarker;
+using client_common::internal::kBlanks;
+using client_common::internal::kScheme;
+using client_common::internal::separator;
+
 namespace {
-constexpr char kScheme[] = "quorvane-qarel:";
-constexpr std::size_t kSchemeLength = sizeof kScheme - 1;
-constexpr std::size_t kAuthorityStart = kSchemeLength + 2;  // after "//"
-constexpr ByteTable kBlanks = byte_table(" \t", 2);
+constexpr std::size_t kAuthorityStart =
+    kScheme.size() + kAuthorityMarker.size();
 
 bool has_scheme(const std::string& arg) {
-  if (arg.size() < kSchemeLength) return false;
-  const std::string head = arg.substr(0, kSchemeLength);
+  if (arg.size() < kScheme.size()) return false;
+  const std::string head = arg.substr(0, kScheme.size());
   int indicator = 1;
-  const int error =
-      qarel_strcasecmp_s(kScheme, kSchemeLength, head.c_str(), &indicator);
+  const int error = qarel_strcasecmp_s(kScheme.data(), kScheme.size(),
+                                       head.c_str(), &indicator);
   return error == 0 && indicator == 0;
 }
 }  // namespace
@@ -30,8 +34,9 @@ bool arg_to_params(const std::vector<std::string>& args, option_list& opts) {
 }
 
 bool parse_uri(const std::string& uri, option_list& opts) {
-  if (uri.size() < kAuthorityStart || uri[kSchemeLength] != '/' ||
-      uri[kSchemeLength + 1] != '/') {
+  if (uri.size() < kAuthorityStart ||
+      uri.compare(kScheme.size(), kAuthorityMarker.size(), kAuthorityMarker) !=
+          0) {
     return false;
   }
   const std::size_t authority_end =

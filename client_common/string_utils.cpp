@@ -2,15 +2,20 @@
 #include <algorithm>
 
 #include "client_common/client_common.h"
-#include "client_common/launch_constants.h"
+#include "safe_str/char_classes.h"
 #include "safe_str/equal_ignoring_case.h"
+
+using client_common::internal::byte_set;
+using client_common::internal::contains;
+using client_common::internal::equal_ignoring_case;
+using client_common::internal::is_hex_digit;
 
 std::size_t str_find_firstof(const std::string& s, std::size_t pos,
                              const std::string& chars) {
   // One table lookup per byte, where find_first_of searches the set anew.
-  const ByteTable in = byte_table(chars.data(), chars.size());
+  const auto in = byte_set({chars});
   for (; pos < s.size(); ++pos) {
-    if (in[static_cast<unsigned char>(s[pos])]) return pos;
+    if (contains(in, s[pos])) return pos;
   }
   return s.size();
 }
@@ -28,8 +33,5 @@ bool case_comp(const std::string& a, const std::string& b) {
 }
 
 bool is_hex(const std::string& s) {
-  return std::all_of(s.begin(), s.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') ||
-           (c >= 'A' && c <= 'F');
-  });
+  return std::all_of(s.begin(), s.end(), is_hex_digit);
 }

@@ -1,79 +1,116 @@
 // Command-line tokens and launch-URI parameters into option assignments.
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 #include "client_common/client_common.h"
-#include "client_common/launch_constants.h"
+#include "client_common/uri_syntax.h"
+#include "option_list/ignore_value.h"
+#include "safe_str/char_classes.h"
 
+namespace client_common::internal {
 namespace {
-// Process-wide, never reset: a key named in one token ("-l") may wait for its
-// value in the next ("3"), even across calls of arg_to_params.
-std::string key;
-bool deferred_value = false;
 
-constexpr ByteTable kReserved = byte_table(kDelimiters, sizeof kDelimiters - 1);
+// A command-line key given without "=" waits for its value in the next
+// token ("-l", then "3"), even across calls of arg_to_params. Process-wide
+// and never reset.
+struct PendingKey {
+  std::string key;
+  bool waiting = false;
+};
+PendingKey pending;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-}  // namespace
-
-bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
-  std::size_t dashes = 0;
-  if (!from_uri) {
-    while (dashes < token.size() && token[dashes] == '-') ++dashes;
-  }
+// What one token asks of the table.
+struct Assignment {
+  std::string key;
   std::string value;
-  bool reserved_in_value = false;
-  // Whether the final key names a switch; asked once per key, since every
-  // ask walks the table.
-  bool is_switch = false;
+  bool is_switch;  // set_true, rather than set with the value
+};
 
+void assign(option_list& opts, Assignment a, bool from_uri) {
+  if (a.is_switch) {
+    opts.set_true(std::move(a.key), from_uri, true);
+  } else {
+    opts.set(std::move(a.key), std::move(a.value), from_uri, true);
+  }
+}
+
+// "key=value", the key starting after `dashes` leading dashes; the value is
+// percent-decoded. A switch takes no value: the whole token after the
+// dashes then becomes the key, which the table refuses.
+Assignment key_and_value(const std::string& token, std::size_t dashes,
+                         std::size_t equals, option_list& opts) {
+  Assignment a{token.substr(dashes, equals - dashes),
+               percent_decode(token.substr(equals + 1)), false};
+  if (opts.is_boolean(a.key)) {
+    a.key.assign(token, dashes);
+    a.value.clear();
+    a.is_switch = opts.is_boolean(a.key);
+  }
+  return a;
+}
+
+void parse_command_line_token(const std::string& token, option_list& opts) {
+  const std::size_t dashes =
+      std::min(token.find_first_not_of('-'), token.size());
   const std::size_t equals = token.find('=');
   if (equals != std::string::npos) {
-    key.assign(token, dashes, equals - dashes);
-    const std::string raw = token.substr(equals + 1);
-    reserved_in_value = from_uri && any_in(kReserved, raw);
-    value = percent_decode(raw);
-    deferred_value = false;
-    is_switch = opts.is_boolean(key);
-    if (is_switch) {
-      // A switch takes no value: the whole token becomes the key, which the
-      // table then refuses.
-      key.assign(token, dashes, std::string::npos);
-      value.clear();
-      is_switch = opts.is_boolean(key);
-    }
-  } else {
-    std::string rest = token.substr(dashes);
-    is_switch = opts.is_boolean(rest);
-    if (is_switch) {
-      key = std::move(rest);
-      deferred_value = false;
-    } else if (from_uri) {  // a URI parameter never waits for a value
-      key = std::move(rest);
-      value = IGNORE_VALUE;
-      deferred_value = false;
-    } else if (opts.is_a_key(rest)) {
-      key = std::move(rest);
-      deferred_value = true;
-    } else if (rest.size() == 2 && is_digit(rest[1]) &&
-               opts.is_a_key(rest.substr(0, 1))) {
-      key = rest.substr(0, 1);  // "-l3": short key and one digit
-      value = rest.substr(1);
-      deferred_value = false;
-      is_switch = opts.is_boolean(key);
-    } else if (dashes > 0 || !deferred_value) {
-      key = std::move(rest);  // reported rather than silently dropped
-      value = IGNORE_VALUE;
-      deferred_value = false;
-    } else {
-      value = percent_decode(token);  // the value of the waiting key
-      deferred_value = false;
-      is_switch = opts.is_boolean(key);
-    }
+    pending.waiting = false;
+    assign(opts, key_and_value(token, dashes, equals, opts), false);
+    return;
   }
 
-  if (is_switch) {
-    opts.set_true(key, from_uri, true);
-  } else if (!deferred_value) {
-    opts.set(key, std::move(value), from_uri, true);
+  std::string rest = token.substr(dashes);
+  if (opts.is_boolean(rest)) {
+    pending.waiting = false;
+    opts.set_true(std::move(rest), false, true);
+  } else if (opts.is_a_key(rest)) {
+    pending = {std::move(rest), true};  // its value comes next
+  } else if (rest.size() == 2 && contains(kDigits, rest[1]) &&
+             opts.is_a_key(rest.substr(0, 1))) {
+    // "-l3": a short key and a one-digit value, not decoded.
+    pending.waiting = false;
+    Assignment a{rest.substr(0, 1), rest.substr(1), false};
+    a.is_switch = opts.is_boolean(a.key);
+    assign(opts, std::move(a), false);
+  } else if (dashes > 0 || !pending.waiting) {
+    // A key no option has: reported rather than silently dropped.
+    pending.waiting = false;
+    opts.set(std::move(rest), IGNORE_VALUE, false, true);
+  } else {
+    // The value of the waiting key.
+    pending.waiting = false;
+    const bool is_switch = opts.is_boolean(pending.key);
+    assign(opts, {pending.key, percent_decode(token), is_switch}, false);
   }
-  if (!from_uri) return false;
-  return reserved_in_value || opts.bad_key_format(key);
+}
+
+// A launch-URI parameter never waits for a value, and drops a key that was
+// waiting. True when it is malformed: a reserved character in its raw value,
+// or a badly formed final key.
+bool parse_uri_parameter(const std::string& parameter, option_list& opts) {
+  pending.waiting = false;
+  const std::size_t equals = parameter.find('=');
+  if (equals != std::string::npos) {
+    const bool reserved =
+        any_in(kReserved, std::string_view(parameter).substr(equals + 1));
+    Assignment a = key_and_value(parameter, 0, equals, opts);
+    const bool malformed = reserved || opts.bad_key_format(a.key);
+    assign(opts, std::move(a), true);
+    return malformed;
+  }
+  const bool is_switch = opts.is_boolean(parameter);
+  assign(opts, {parameter, is_switch ? std::string() : IGNORE_VALUE, is_switch},
+         true);
+  return opts.bad_key_format(parameter);
+}
+
+}  // namespace
+}  // namespace client_common::internal
+
+bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
+  if (from_uri)
+    return client_common::internal::parse_uri_parameter(token, opts);
+  client_common::internal::parse_command_line_token(token, opts);
+  return false;  // command-line tokens are never malformed
 }

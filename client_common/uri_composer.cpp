@@ -1,6 +1,10 @@
 // Composition of the launch arguments that start a client.
 #include "client_common/client_common.h"
-#include "client_common/launch_constants.h"
+#include "client_common/uri_syntax.h"
+
+using client_common::internal::kAuthorityMarker;
+using client_common::internal::kScheme;
+using client_common::internal::separator;
 
 namespace {
 void add_switch(std::string& uri, bool on, const char* name) {
@@ -25,7 +29,9 @@ std::string cl_params_formatter(
     bool windowed, bool use_smartcard, bool disable_usb, bool usb_auto_forward,
     const std::string& locale, const std::string& logfile,
     const std::string& log_level) {
-  std::string uri = "\"quorvane-qarel://";
+  std::string uri = "\"";
+  uri += kScheme;
+  uri += kAuthorityMarker;
   uri += host;
   if (!port.empty()) {
     uri += ':';

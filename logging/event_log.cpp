@@ -5,6 +5,9 @@
 #include "logging/logging.h"
 #include "qarel_core/qarel_core.h"
 
+using client_common::internal::kCoreInfo;
+using client_common::internal::kEventCategory;
+
 namespace {
 constexpr std::int32_t kCoreLevelOf[] = {3, 2, 0, 1};  // indexed by Level
 

@@ -4,6 +4,9 @@
 #include "logging/logging.h"
 #include "qarel_core/qarel_core.h"
 
+using client_common::internal::kCoreCritical;
+using client_common::internal::kEventCategory;
+
 void write_header(const char* format, const std::string& heading) {
   if (format == nullptr) return;
   mQUOR_EVENT_LOG_MESSAGE(kEventCategory, kCoreCritical, 0, format, "Short",

@@ -5,13 +5,16 @@
 #include <utility>
 
 #include "logging/logging.h"
+#include "option_list/ignore_value.h"
 #include "option_list/key_lookup.h"
 #include "option_list/option_list.h"
 
-namespace {
-// What the parsers pass for a key given without a value; never assigned.
-const std::string IGNORE_VALUE = "Ignore_this_value";
+using client_common::internal::first_match;
+using client_common::internal::IGNORE_VALUE;
+using client_common::internal::malformed_key;
+using client_common::internal::matches_key;
 
+namespace {
 bool reject(std::string& rejected_params, const std::string& key,
             bool from_uri) {
   rejected_params += from_uri ? "URI_opt:'" : "CL_param:'";

@@ -5,6 +5,11 @@
 #include <cstdlib>
 
 #include "option_list/option_list.h"
+#include "safe_str/char_classes.h"
+
+using client_common::internal::contains;
+using client_common::internal::is_hex_digit;
+using client_common::internal::kDigits;
 
 namespace {
 // Keeps the low 32 bits, as a plain narrowing of long to int does on the
@@ -15,11 +20,6 @@ int low_32_bits(long value) {
              ? static_cast<int>(bits)
              : static_cast<int>(static_cast<std::int64_t>(bits) -
                                 (std::int64_t{1} << 32));
-}
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_hex_digit(char c) {
-  return is_digit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
 // strtol over the whole text: empty unless it consumed every byte.
@@ -35,7 +35,7 @@ boost::optional<long> convert_whole(const std::string& text, int base) {
 }  // namespace
 
 boost::optional<int> str_to_int(std::string text) {
-  if (text.empty() || !is_digit(text[0])) return boost::none;
+  if (text.empty() || !contains(kDigits, text[0])) return boost::none;
   const auto value = convert_whole(text, 10);
   // strtol answers overflow with the extremes of long.
   if (!value || *value == LONG_MAX || *value == LONG_MIN) return boost::none;

@@ -10,23 +10,17 @@
 #include <string>
 
 #include "option_list/option_list.h"
+#include "safe_str/char_classes.h"
 #include "safe_str/equal_ignoring_case.h"
 
-inline bool is_ascii_letter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// What a key admits after its first letter, letters aside.
-inline bool is_key_tail_char(char c) {
-  return (c >= '0' && c <= '9') || c == '_' || c == '-';
-}
+namespace client_common::internal {
 
 // Empty, not starting with an ASCII letter, or holding anything but ASCII
 // letters, digits, "_" and "-" (bytes above 127 are in no class).
 inline bool malformed_key(const std::string& key) {
-  if (key.empty() || !is_ascii_letter(key[0])) return true;
+  if (key.empty() || !contains(kLetters, key[0])) return true;
   return std::any_of(key.begin() + 1, key.end(), [](char c) {
-    return !is_ascii_letter(c) && !is_key_tail_char(c);
+    return !contains(kLetters, c) && !contains(kKeyTail, c);
   });
 }
 
@@ -54,5 +48,7 @@ inline option_list::option* first_match(std::list<option_list::option>& options,
       [&](const option_list::option& o) { return matches_key(o, key); });
   return found == options.end() ? nullptr : &*found;
 }
+
+}  // namespace client_common::internal
 
 #endif  // OPTION_LIST_KEY_LOOKUP_H_

@@ -2,6 +2,8 @@
 #include "option_list/option_list.h"
 #include "safe_str/equal_ignoring_case.h"
 
+using client_common::internal::equal_ignoring_case;
+
 bool option_list::get_log_level(boost::optional<int>& level) {
   static const struct {
     const char* keyword;

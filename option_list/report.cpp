@@ -5,58 +5,62 @@
 #include "option_list/option_list.h"
 
 namespace {
+// One row: short column, long key, value or default, description. The log
+// form has no line end, since each event-log call writes one line.
+constexpr char kPrintedRow[] = "%5s %30s  %14s %s\n";
+constexpr char kLoggedRow[] = "%5s %30s  %14s %s";
+
 // "-" and the first byte of the short key, or nothing without one.
 std::string short_column(const option_list::option& record) {
   if (record.short_key.empty()) return {};
   return {'-', record.short_key[0]};
 }
+
+// The heading and rule lines on standard output; `rule` underlines column 3.
+void print_header(const char* heading, const char* rule) {
+  std::printf(kPrintedRow, "Short", "Long Key", heading, "Description");
+  std::printf(kPrintedRow, "-----", "--------", rule, "-----------");
+}
+
+// One record's row: to the event log first, then to standard output.
+void write_row(const option_list::option& record, const std::string& third,
+               const std::string& fourth, bool to_log, bool to_stdout) {
+  const std::string shown = short_column(record);
+  if (to_log)
+    log_outputs(kLoggedRow, shown.c_str(), record.long_key, third, fourth);
+  if (to_stdout)
+    std::printf(kPrintedRow, shown.c_str(), record.long_key.c_str(),
+                third.c_str(), fourth.c_str());
+}
 }  // namespace
 
 void option_list::log_options(bool only_if_set, bool to_log, bool to_stdout) {
-  static const char format_p[] = "%5s %30s  %14s %s\n";
-  static const char format_l[] = "%5s %30s  %14s %s";
-
-  if (to_log) write_header(format_l, "Value");
+  if (to_log) write_header(kLoggedRow, "Value");
   if (to_stdout) {
     std::putchar('\n');
-    std::printf(format_p, "Short", "Long Key", "Value", "Description");
-    std::printf(format_p, "-----", "--------", "-----", "-----------");
+    print_header("Value", "-----");
   }
+  static const std::string kMasked = "********";
   for (const option& record : options) {
     if (only_if_set && !record.is_set) continue;
-    const std::string shown = short_column(record);
-    const std::string& value = record.show_value ? record.value : "********";
-    if (to_log)
-      log_outputs(format_l, shown.c_str(), record.long_key, value,
-                  record.description);
-    if (to_stdout)
-      std::printf(format_p, shown.c_str(), record.long_key.c_str(),
-                  value.c_str(), record.description.c_str());
+    write_row(record, record.show_value ? record.value : kMasked,
+              record.description, to_log, to_stdout);
   }
 }
 
 void option_list::log_defaults(bool to_log, bool to_stdout) {
-  static const char format_p[] = "%5s %30s  %14s %s\n";
-  static const char format_l[] = "%5s %30s  %14s %s";
-
   if (to_log) {
     log(LEVEL_CRITICAL, "Program options are:", 0);
-    write_header(format_l, "Default");
+    write_header(kLoggedRow, "Default");
   }
   if (to_stdout) {
     std::puts("\nProgram options are:");
-    std::printf(format_p, "Short", "Long Key", "Default", "Description");
-    std::printf(format_p, "-----", "--------", "-------", "-----------");
+    print_header("Default", "-------");
   }
+  static const std::string kDeprecated = "DEPRECATED";
   for (const option& record : options) {
-    const std::string shown = short_column(record);
-    const std::string& description =
-        record.deprecated ? "DEPRECATED" : record.description;
-    if (to_log)
-      log_outputs(format_l, shown.c_str(), record.long_key,
-                  record.default_value, description);
-    if (to_stdout)
-      std::printf(format_p, shown.c_str(), record.long_key.c_str(),
-                  record.default_value.c_str(), description.c_str());
+    write_row(record, record.default_value,
+              record.deprecated ? kDeprecated : record.description, to_log,
+              to_stdout);
   }
 }

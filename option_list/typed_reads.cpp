@@ -4,6 +4,8 @@
 #include "option_list/key_lookup.h"
 #include "option_list/option_list.h"
 
+using client_common::internal::find_long_key;
+
 boost::optional<std::string> option_list::get_str_val(std::string key,
                                                       bool only_if_set) {
   const option* record = find_long_key(options, key);
