@@ -1,17 +1,22 @@
 // Percent coding of launch-URI values. Every launch passes through here, so
 // it runs on byte tables, and on vector kernels where the processor has them
-// (percent_vector.cpp), never a formatted print per byte.
+// (percent_vector.h), never a formatted print per byte.
 #include "client_common/client_common.h"
-#include "client_common/percent_tables.h"
+#include "client_common/percent_vector.h"
+#include "safe_str/char_classes.h"
 
-using percent::byte;
+namespace percent = client_common::internal::percent;
+using client_common::internal::contains;
+using client_common::internal::hex_value;
+using client_common::internal::kHexDigits;
+using client_common::internal::kUnreserved;
 
 namespace {
 // Room for the kernels' whole-register stores. Inputs too short for a kernel
 // get none, so short values (most launch values) stay in the string's own
 // buffer without a heap allocation.
 std::size_t slack_for(std::size_t input_size) {
-  return input_size >= 16 ? percent::kSlack : 0;
+  return input_size >= percent::kMinKernelInput ? percent::kSlack : 0;
 }
 }  // namespace
 
@@ -22,13 +27,13 @@ std::string percent_encode(const std::string& s) {
   const auto done = percent::encode_vector(s.data(), s.size(), &out[0]);
   char* o = &out[0] + done.written;
   for (std::size_t i = done.consumed; i < s.size(); ++i) {
-    const unsigned char b = byte(s[i]);
-    if (percent::kUnreserved[b]) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (contains(kUnreserved, s[i])) {
       *o++ = s[i];
     } else {
       o[0] = '%';
-      o[1] = percent::kHexDigits[b >> 4];
-      o[2] = percent::kHexDigits[b & 0xF];
+      o[1] = kHexDigits[b >> 4];
+      o[2] = kHexDigits[b & 0xF];
       o += 3;
     }
   }
@@ -43,9 +48,8 @@ std::string percent_decode(const std::string& s) {
   const std::size_t n = s.size();
   for (std::size_t i = done.consumed; i < n; ++i) {
     // An escape needs two hex digits after the "%"; anything else is copied.
-    const int high =
-        s[i] == '%' && i + 2 < n ? percent::kHexValue[byte(s[i + 1])] : -1;
-    const int low = high >= 0 ? percent::kHexValue[byte(s[i + 2])] : -1;
+    const int high = s[i] == '%' && i + 2 < n ? hex_value(s[i + 1]) : -1;
+    const int low = high >= 0 ? hex_value(s[i + 2]) : -1;
     if (low < 0) {
       *o++ = s[i];
       continue;
