@@ -1,12 +1,12 @@
 // parse_uri behind the scheme prefix, with and without the "//" marker.
 #include "client_common/client_common.h"
 #include "fuzz/fuzz_support.h"
-#include "tools/qarel_launch/standard_options.h"
+#include "tests/support/option_tables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string rest = AsString(data, size);
+  const std::string rest(reinterpret_cast<const char*>(data), size);
 
-  option_list opts = standard_options();
+  option_list opts = LaunchTable();
   const bool whole_malformed = parse_uri("quorvane-qarel://" + rest, opts);
 
   // The host is what stands before the first ":", "/" or "?"; an empty one
@@ -19,12 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   authority.add("", "port", false, "", "", true, false, true);
   const bool malformed =
       parse_uri("quorvane-qarel://" + authority_text, authority);
-  FUZZ_CHECK(malformed == host.empty());
+  Check(malformed == host.empty());
   // (The table refuses one value, the marker of a key without a value.)
-  if (host != "Ignore_this_value") FUZZ_CHECK(authority.get("address") == host);
-  FUZZ_CHECK(!host.empty() || whole_malformed);
+  if (host != "Ignore_this_value") Check(authority.get("address") == host);
+  Check(!host.empty() || whole_malformed);
 
-  option_list unmarked = standard_options();
+  option_list unmarked = LaunchTable();
   parse_uri("quorvane-qarel:" + rest, unmarked);
   arg_to_params({"QUORVANE-qarel:" + rest}, unmarked);
   return 0;

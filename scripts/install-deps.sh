@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev
   libbenchmark-dev libboost-program-options-dev libcli11-dev libcxxopts-dev
   libcurl4-openssl-dev
+  gcovr
 )
 
 missing=()

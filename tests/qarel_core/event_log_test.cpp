@@ -1,181 +1,103 @@
+// The core event log stand-in, against real files in a folder of its own.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "qarel_core/qarel_core.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::ifstream in(path);
+// A log file's lines without their timestamps and session numbers, which are
+// checked: "[critical] 110 -501: text".
+std::vector<std::string> Lines(const std::string& path) {
+  static const std::regex kStamp(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z )");
   std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  std::istringstream in(ReadFile(path));
+  for (std::string line; std::getline(in, line);) {
+    EXPECT_TRUE(std::regex_match(line.substr(0, 25), kStamp)) << line;
+    const auto session = line.find(" #"), text = line.find(": ", session);
+    lines.push_back(line.substr(25, session - 25) + line.substr(text));
+  }
   return lines;
 }
 
-// A fresh directory per test; the log is closed again afterwards.
-class EventLog : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/qarel_core_test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    quor_event_close();
-    qarel_client_log_level_set(2);
-    std::filesystem::remove_all(dir_);
-  }
-  std::string dir_;
+struct CoreEventLog : ::testing::Test {
+  void TearDown() override { quor_event_close(); }
+  TempDir dir;
 };
-
-// A line's fields: level, category, code, session and text. The text is
-// split off first: std::regex recurses per character and long text would
-// overflow the stack.
-struct Line {
-  std::string level, category, code, text;
-  int session = 0;
-};
-bool Parse(const std::string& line, Line* out) {
-  static const std::regex kHeader(
-      R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z \[(\w+)\] (-?\d+) (-?\d+) #(\d+))");
-  const auto colon = line.find(": ");
-  if (colon == std::string::npos) return false;
-  const std::string header = line.substr(0, colon);
-  std::smatch m;
-  if (!std::regex_match(header, m, kHeader)) return false;
-  *out = {m[1], m[2], m[3], line.substr(colon + 2), std::stoi(m[4])};
-  return true;
-}
 }  // namespace
 
-TEST_F(EventLog, WritesOneWholeLinePerCall) {
-  ASSERT_EQ(qarel_client_log_init(dir_.c_str(), "client.log", 3), 0);
+TEST_F(CoreEventLog, WritesWholeLinesAtOrBelowTheLevel) {
+  ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 3), 0);
   mQUOR_EVENT_LOG_MESSAGE(110, 0, -501, "%s and %d", "text", 42);
-  mQUOR_EVENT_LOG_MESSAGE(110, 1, 0, "error line");
-  mQUOR_EVENT_LOG_MESSAGE(110, 2, 0, "info line");
-  mQUOR_EVENT_LOG_MESSAGE(7, 3, 0, "debug line");
-  const std::string long_text(100000, 'x');
-  mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "%s", long_text.c_str());
-
-  const auto lines = ReadLines(dir_ + "/client.log");
-  ASSERT_EQ(lines.size(), 5u);
-  const struct {
-    const char* level;
-    const char* category;
-    const char* code;
-    std::string text;
-  } expected[] = {
-      {"critical", "110", "-501", "text and 42"},
-      {"error", "110", "0", "error line"},
-      {"info", "110", "0", "info line"},
-      {"debug", "7", "0", "debug line"},
-      {"critical", "110", "0", long_text},  // never truncated
-  };
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    Line l;
-    ASSERT_TRUE(Parse(lines[i], &l)) << lines[i];
-    EXPECT_EQ(l.level, expected[i].level);
-    EXPECT_EQ(l.category, expected[i].category);
-    EXPECT_EQ(l.code, expected[i].code);
-    EXPECT_EQ(l.text, expected[i].text);
-  }
+  mQUOR_EVENT_LOG_MESSAGE(7, 3, 0, "debug");
+  mQUOR_EVENT_LOG_MESSAGE(110, 4, 0, "dropped");
+  EXPECT_EQ(qarel_client_log_level_set(5), 0);
+  mQUOR_EVENT_LOG_MESSAGE(110, 5, 0, "%s", std::string(9999, 'x').c_str());
+  EXPECT_EQ(qarel_client_log_level_set(0), 0);
+  mQUOR_EVENT_LOG_MESSAGE(110, 1, 0, "dropped");
+  EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "critical"), 0);
+  for (int refused : {-1, 6})
+    EXPECT_EQ(qarel_client_log_level_set(refused), -1);
+  mQUOR_EVENT_LOG_MESSAGE(110, 1, 0, "still dropped");
+  EXPECT_EQ(Lines(dir.file("c.log")),
+            (std::vector<std::string>{"[critical] 110 -501: text and 42",
+                                      "[debug] 7 0: debug",
+                                      "[5] 110 0: " + std::string(9999, 'x'),
+                                      "[critical] 110 0: critical"}));
 }
 
-TEST_F(EventLog, DropsLinesAboveTheLevel) {
-  ASSERT_EQ(qarel_client_log_init(dir_.c_str(), "client.log", 1), 0);
-  mQUOR_EVENT_LOG_MESSAGE(110, 2, 0, "dropped info");
-  mQUOR_EVENT_LOG_MESSAGE(110, 1, 0, "kept error");
-  EXPECT_EQ(qarel_client_log_level_set(4), 0);
-  mQUOR_EVENT_LOG_MESSAGE(110, 4, 0, "kept level 4");
-  mQUOR_EVENT_LOG_MESSAGE(110, 5, 0, "dropped level 5");
-  // Refused levels change nothing.
-  EXPECT_NE(qarel_client_log_level_set(6), 0);
-  EXPECT_NE(qarel_client_log_level_set(-1), 0);
-  mQUOR_EVENT_LOG_MESSAGE(110, 5, 0, "still dropped");
-
-  const auto lines = ReadLines(dir_ + "/client.log");
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_NE(lines[0].find("[error] 110 0 #"), std::string::npos);
-  EXPECT_NE(lines[1].find("[4] 110 0 #"), std::string::npos) << lines[1];
-}
-
-TEST_F(EventLog, RefusesWhatItCannotOpen) {
-  EXPECT_NE(qarel_client_log_init((dir_ + "/missing").c_str(), "a.log", 2), 0);
-  EXPECT_NE(qarel_client_log_init(dir_.c_str(), "", 2), 0);
-  EXPECT_NE(qarel_client_log_init(dir_.c_str(), nullptr, 2), 0);
-  EXPECT_NE(qarel_client_log_init(dir_.c_str(), "a.log", 9), 0);
+TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
+  const std::string d = dir.path;
+  EXPECT_EQ(qarel_client_log_init((d + "/missing").c_str(), "a", 2), -1);
+  for (int level : {-1, 6})
+    EXPECT_EQ(qarel_client_log_init(d.c_str(), "a", level), -1);
+  EXPECT_EQ(qarel_client_log_init(d.c_str(), "", 2), -1);
+  EXPECT_EQ(qarel_client_log_init(d.c_str(), nullptr, 2), -1);
   EXPECT_EQ(quor_event_init_ext_cfg(nullptr), -1);
+  const std::string folder = d + "/";
   quor_event_ext_cfg cfg{};
-  cfg.directory = dir_.c_str();
+  cfg.directory = folder.c_str();
   cfg.file_name = "";
   EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);
-  const std::string missing = dir_ + "/missing/";
-  cfg.directory = missing.c_str();
-  cfg.file_name = "event.log";
-  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);
-}
-
-TEST_F(EventLog, RecordOpensASecondFileAndSessionsAreNumbered) {
-  const std::string directory = dir_ + "/";
-  quor_event_ext_cfg cfg{};
-  cfg.directory = directory.c_str();
-  cfg.file_name = "event.log";
-  ASSERT_EQ(quor_event_init_ext_cfg(&cfg), 0);
-  ASSERT_EQ(qarel_client_log_init(dir_.c_str(), "client.log", 2), 0);
+  cfg.file_name = "e.log";
+  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), 0);
+  EXPECT_EQ(qarel_client_log_init(d.c_str(), "c.log", 5), 0);
+  // A folder that already ends in a separator gets none added.
+  EXPECT_EQ(qarel_client_log_init((d + "/sub\\").c_str(), "c.log", 0), 0);
   mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "first");
   EXPECT_EQ(quor_event_reset_session_log_id(), 0);
   mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "second");
-
-  for (const char* file : {"/event.log", "/client.log"}) {
-    const auto lines = ReadLines(dir_ + file);
-    ASSERT_EQ(lines.size(), 2u) << file;
-    Line first, second;
-    ASSERT_TRUE(Parse(lines[0], &first));
-    ASSERT_TRUE(Parse(lines[1], &second));
-    EXPECT_EQ(second.session, first.session + 1);
-  }
-}
-
-TEST_F(EventLog, AfterCloseLinesGoToStandardError) {
-  ASSERT_EQ(qarel_client_log_init(dir_.c_str(), "client.log", 2), 0);
-  mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "in the file");
   EXPECT_EQ(quor_event_close(), 0);
-  testing::internal::CaptureStderr();
-  mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "after close");
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("after close"),
+  for (const char* file : {"e.log", "sub\\c.log"}) {
+    const std::string text = ReadFile(dir.file(file));
+    const auto first = text.find(" #"), second = text.find(" #", first + 1);
+    ASSERT_NE(second, std::string::npos) << file;
+    EXPECT_EQ(std::stoi(text.substr(second + 2)),
+              std::stoi(text.substr(first + 2)) + 1);
+  }
+  testing::internal::CaptureStderr();  // with no file open
+  EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "after close"), 0);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("] 110 0 #"),
             std::string::npos);
-  EXPECT_EQ(ReadLines(dir_ + "/client.log").size(), 1u);
 }
 
-TEST_F(EventLog, ManyThreadsLoseAndInterleaveNothing) {
-  ASSERT_EQ(qarel_client_log_init(dir_.c_str(), "client.log", 2), 0);
-  constexpr int kThreads = 4;
-  constexpr int kLines = 10000;
+TEST_F(CoreEventLog, ManyThreadsLoseAndInterleaveNothing) {
+  ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 2), 0);
   std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t) {
+  for (int t = 0; t < 4; ++t)
     threads.emplace_back([t] {
-      for (int i = 0; i < kLines; ++i)
-        mQUOR_EVENT_LOG_MESSAGE(110, 2, 0, "thread %d line %d end", t, i);
+      for (int i = 0; i < 2000; ++i)
+        mQUOR_EVENT_LOG_MESSAGE(110, 2, t, "%d", i);
     });
-  }
   for (auto& thread : threads) thread.join();
-
-  const auto lines = ReadLines(dir_ + "/client.log");
-  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kThreads * kLines));
-  const std::regex text(R"(thread (\d) line (\d+) end)");
-  std::vector<int> next(kThreads, 0);  // each thread's lines stay in order
-  for (const auto& line : lines) {
-    Line l;
-    std::smatch t;
-    ASSERT_TRUE(Parse(line, &l)) << line;
-    ASSERT_TRUE(std::regex_match(l.text, t, text)) << line;
-    const int thread = std::stoi(t[1]);
-    EXPECT_EQ(std::stoi(t[2]), next[thread]++);
-  }
+  std::vector<int> next(4, 0);  // each thread's lines stay in order
+  for (const std::string& line : Lines(dir.file("c.log")))
+    EXPECT_EQ(line, "[info] 110 " + std::to_string(line[11] - '0') + ": " +
+                        std::to_string(next.at(line[11] - '0')++));
+  EXPECT_EQ(next, std::vector<int>(4, 2000));
 }
