@@ -30,14 +30,14 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
     std::vector<std::string> args;
     std::string state;
   } cases[] = {
+      // clang-format off
       // Command-line tokens: any number of dashes, or none.
       {{"--log-level=3", "-NAME=x%3Dy"}, "log-level=3 name=x=y | "},
       {{"----l=-3", "name=a=b"}, "log-level=-3 name=a=b | "},
       {{"-l", "3", "name="}, "log-level=3 name= | "},
       {{"-l"}, "| "},  // still waiting
       {{"--name", "a%20b", "-l9"}, "log-level=9 name=a b | "},
-      {{"n0", "-f3"},
-       "full-screen=True name=0 | "},  // a switch drops its digit
+      {{"n0", "-f3"}, "full-screen=True name=0 | "},  // a switch drops its digit
       {{"-l33", "-lx", "-l/"}, "| CL_param:'l33' CL_param:'lx' CL_param:'l/' "},
       {{"-l", "-3", "5"}, "| CL_param:'3' CL_param:'5' "},
       {{"-l", "--name", "v"}, "name=v | "},  // the first key is dropped
@@ -45,22 +45,18 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       {{"--sni", "name=x", "v"}, "name=x | CL_param:'v' "},
       {{"--sni", "-l3", "v"}, "log-level=3 | CL_param:'v' "},
       {{"--sni", "-bogus", "v"}, "| CL_param:'bogus' CL_param:'v' "},
-      {{"full-screen", "-USE-SMARTCARD"},
-       "full-screen=True use-smartcard=True | "},
+      {{"full-screen", "-USE-SMARTCARD"}, "full-screen=True use-smartcard=True | "},
       {{"--full-screen=1", "foo", "-", "", "--x y"},
-       "| CL_param:'full-screen=1' CL_param:'foo' CL_param:'' CL_param:'' "
-       "CL_param:'x y' "},
+          "| CL_param:'full-screen=1' CL_param:'foo' CL_param:'' CL_param:'' CL_param:'x y' "},
       {{"-c", "v", "connect-tag=t"}, "connect-tag=t cl-only=v | "},
       // Launch URIs: the scheme in any case, "//", host, port, parameters.
       {{kUri + "192.0.2.10:900?full-screen&sni=desk%2Dpool&log-level=3"},
-       "address=192.0.2.10 port=900 full-screen=True sni=desk-pool "
-       "log-level=3 | "},
-      {{"quorvane-qarel:", "quorvane-qarel:/", "quorvane-qarel:h//",
-        "QUORVANE"},
-       "| CL_param:'QUORVANE' "},
+          "address=192.0.2.10 port=900 full-screen=True sni=desk-pool log-level=3 | "},
+      {{"quorvane-qarel:", "quorvane-qarel:/", "quorvane-qarel:h//", "QUORVANE"},
+          "| CL_param:'QUORVANE' "},
       {{}, "| "},
       {{"QUORVANE-Qarel://h/?a=1", kUri + "h?n=2", kUri + "h??sni=3"},
-       "address=h sni=3 name=2 a=1 | "},
+          "address=h sni=3 name=2 a=1 | "},
       {{kUri + "h/path?a=1"}, "! address=h | URI_opt:'path?a' "},
       {{kUri + ":900?a=1"}, "! address= port=900 a=1 | "},  // empty host
       {{kUri + "[2001:db8::1]:"}, "address=[2001 port=db8::1]: | "},
@@ -71,12 +67,12 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       {{kUri + "h?a=x y"}, "! address=h a=x y | "},
       {{kUri + "h?a=x\ty"}, "! address=h a=x\ty | "},
       {{std::string("quorvane-qarel://h?a=x\0y", 24)},
-       std::string("address=h a=x\0y | ", 18)},          // NUL is no blank
+          std::string("address=h a=x\0y | ", 18)},  // NUL is no blank
       {{kUri + "h?a=1#top"}, "! address=h a=1#top | "},  // "#" is reserved
       {{kUri + "h?a=1%23top&a=2"}, "address=h a=2 | "},
       {{kUri + "h?name=a=b"}, "! address=h name=a=b | "},
       {{kUri + "h?name&cl-only=1&bogus=2"},
-       "address=h | URI_opt:'name' URI_opt:'cl-only' URI_opt:'bogus' "},
+          "address=h | URI_opt:'name' URI_opt:'cl-only' URI_opt:'bogus' "},
       {{kUri + "h?full-screen=1"}, "! address=h | URI_opt:'full-screen=1' "},
       {{kUri + "h?-x"}, "! address=h | URI_opt:'-x' "},
       {{kUri + "h?--name=v"}, "! address=h | URI_opt:'--name' "},
@@ -84,9 +80,9 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       // Only launch URIs make a vector malformed; a URI parameter drops a
       // waiting key.
       {{"--name=a=b", kUri, "-l", "2"}, "! address= log-level=2 name=a=b | "},
-      {{"--bad key=1", "%", kUri + "h"},
-       "address=h | CL_param:'bad key' CL_param:'%' "},
+      {{"--bad key=1", "%", kUri + "h"}, "address=h | CL_param:'bad key' CL_param:'%' "},
       {{"-l", kUri + "h?a=1", "3"}, "address=h a=1 | CL_param:'3' "}};
+  // clang-format on
   for (const auto& c : cases) {
     option_list t = LaunchTable();
     const bool malformed = arg_to_params(c.args, t);

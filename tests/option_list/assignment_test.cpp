@@ -22,31 +22,24 @@ TEST_F(Assignment, CallsLeaveTheTableInThisState) {
   // set (from the command line, or "uri:" first), set_true ("!" first) or
   // is_boolean ("?" first); the result, then the state.
   const struct {
-    const char* call;
-    const char* value;
-    const char* outcome;
+    const char *call, *value, *outcome;
   } cases[] = {
-      {"NAME", "Value X", "1 name=Value X | "},
-      {"uri:n", "", "1 name= | "},
+      // clang-format off
+      {"NAME", "Value X", "1 name=Value X | "}, {"uri:n", "", "1 name= | "},
       {"f", "False", "1 full-screen=False | "},  // a switch takes any text
       {"Unknown", "1", "0 | CL_param:'Unknown' "},
       {"name", "Ignore_this_value", "0 | CL_param:'name' "},
       {"name", "ignore_this_value", "1 name=ignore_this_value | "},
-      {"uri:9x", "1", "0 | URI_opt:'9x' "},
-      {"", "1", "0 | CL_param:'' "},
+      {"uri:9x", "1", "0 | URI_opt:'9x' "}, {"", "1", "0 | CL_param:'' "},
       {"uri:KEY-CL", "1", "0 | URI_opt:'KEY-CL' "},
-      {"uri:k", "v", "1 key-uri=v | "},  // the first allowed from a URI
-      {"k", "v", "1 key-cl=v | "},
-      {"uri:!FULL-SCREEN", "", "1 full-screen=True | "},
-      {"!name", "", "0 | CL_param:'name' "},
+      {"uri:k", "v", "1 key-uri=v | "}, {"k", "v", "1 key-cl=v | "},  // first allowed
+      {"uri:!FULL-SCREEN", "", "1 full-screen=True | "}, {"!name", "", "0 | CL_param:'name' "},
       {"uri:!missing", "", "0 | URI_opt:'missing' "},
       // The first match decides whether it is a switch.
-      {"uri:!s", "", "1 sw-uri=True | "},
-      {"!s", "", "1 sw-cl=True | "},
+      {"uri:!s", "", "1 sw-uri=True | "}, {"!s", "", "1 sw-cl=True | "},
       {"!", "", "1 x=True | "},  // an empty key meets an empty short key
-      {"?N", "", "0 | "},
-      {"?S", "", "1 | "},
-      {"?nothing", "", "0 | "}};
+      {"?N", "", "0 | "}, {"?S", "", "1 | "}, {"?nothing", "", "0 | "}};
+  // clang-format on
   for (const auto& c : cases) {
     option_list t = table();
     std::string key = c.call;

@@ -33,73 +33,47 @@ std::string Read(const std::string& read, option_list& t, const char* key,
 }  // namespace
 
 TEST(Reads, TextInResultOut) {
+  // Each read with cases of {text, result}. The text is assigned, or after
+  // "=" the default, never assigned; "?" reads a key that no option has.
   const struct {
     const char* read;
-    const char* text;  // assigned, or after "=" the default, never assigned
     bool only_if_set;
-    const char* result;
-    const char* key = "log-level";
-  } cases[] = {
-      {"str", "x", true, "\"x\""},
-      {"str", "=x", true, "none"},
-      {"str", "=x", false, "\"x\""},
-      {"str", "x", true, "\"Invalid\"", "nope"},
-      {"bool", "True", true, "true"},
-      {"bool", "true", true, "false"},
-      {"bool", "=True", true, "none"},
-      {"int", "=7", false, "7"},
-      {"int", "=7", true, "none"},
-      {"get_bool", "=True", false, "true"},
-      {"get_bool", "x", false, "false", "nope"},
-      {"get_int", "=7", false, "7"},
-      {"get_int", "x", false, "0"},
-      {"is_int", "1", false, "false"},
-      {"is_int", "2", false, "true"},
-      {"is_int", "3", false, "true"},
-      {"is_int", "4", false, "false"},
-      {"is_int", "x", false, "false"},
-      {"str_to_int", "007", false, "7"},                   // decimal, not octal
-      {"str_to_int", "2147483648", false, "-2147483648"},  // low 32 bits
-      {"str_to_int", "9223372036854775807", false, "none"},  // LONG_MAX
-      {"str_to_int", "99999999999999999999", false, "none"},
-      {"str_to_int", "-1", false, "none"},
-      {"str_to_int", "1 ", false, "none"},
-      {"str_to_int", ":1", false, "none"},
-      {"str_to_int", "/1", false, "none"},
-      {"hex_str_to_int", "fF", false, "255"},
-      {"hex_str_to_int", "0X1a", false, "26"},
-      {"hex_str_to_int", "7fff", false, "none"},  // read as no number
-      {"hex_str_to_int", "FFFFFFFF", false, "-1"},
-      {"hex_str_to_int", "0x", false, "none"},
-      {"hex_str_to_int", ":1", false, "none"},
-      {"hex_str_to_int", "@1", false, "none"},
-      {"hex_str_to_int", "g1", false, "none"},
-      {"pair", "007x08", true, "(7, 8)"},
-      {"pair", "=1x2", true, "none"},
-      {"pair", "6X4", true, "none"},
-      {"pair", "x4", true, "none"},
-      {"pair", "6x", true, "none"},
-      {"pair", "1x2x3", true, "none"},
-      {"hex", "1:2,a:ff,,A:B,1:2:3", true, "{ (1, 2), (10, 255), (10, 11) }"},
-      {"hex", "=1:2", true, "{}"},
-      {"hex", "7fff:1,1:", true, "{}"},
-      {"level", "DEBUG", false, "true 3"},
-      {"level", "Critical", false, "true 0"},
-      {"level", "error", false, "true 1"},
-      {"level", "=iNfO", false, "true 2"},
-      {"level", "0", false, "true 0"},
-      {"level", "5", false, "true 5"},
-      {"level", "6", false, "false 42"},
-      {"level", "00", false, "false 42"},
-      {"level", " info", false, "false 42"}};
-  for (const auto& c : cases) {
-    const bool assigned = c.text[0] != '=';
-    const std::string text = assigned ? c.text : c.text + 1;
-    option_list t;
-    t.add("l", "log-level", false, assigned ? "" : text, "", true, false, true);
-    if (assigned) t.set("log-level", text, false, false);
-    EXPECT_EQ(Read(c.read, t, c.key, c.only_if_set), c.result)
-        << c.read << " of " << c.text;
+    std::vector<std::pair<std::string, std::string>> cases;
+  } reads[] = {
+      // clang-format off
+      {"str", true, {{"x", "\"x\""}, {"=x", "none"}, {"?", "\"Invalid\""}}},
+      {"str", false, {{"=x", "\"x\""}}},
+      {"bool", true, {{"True", "true"}, {"true", "false"}, {"=True", "none"}}},
+      {"int", true, {{"7", "7"}, {"=7", "none"}}},
+      {"get_bool", false, {{"=True", "true"}, {"?", "false"}}},
+      {"get_int", false, {{"=7", "7"}, {"x", "0"}}},
+      {"is_int", false, {{"1", "false"}, {"2", "true"}, {"3", "true"}, {"4", "false"}}},
+      {"str_to_int", false, {{"007", "7"}, {"2147483648", "-2147483648"},  // low 32 bits
+          {"9223372036854775807", "none"}, {"99999999999999999999", "none"},
+          {"-1", "none"}, {"1 ", "none"}, {":1", "none"}, {"/1", "none"}}},
+      {"hex_str_to_int", false, {{"fF", "255"}, {"0X1a", "26"}, {"FFFFFFFF", "-1"},
+          {"7fff", "none"} /* read as no number */, {"0x", "none"}, {":1", "none"},
+          {"@1", "none"}, {"g1", "none"}}},
+      {"pair", true, {{"007x08", "(7, 8)"}, {"=1x2", "none"}, {"6X4", "none"},
+          {"x4", "none"}, {"6x", "none"}, {"1x2x3", "none"}}},
+      {"hex", true, {{"1:2,a:ff,,A:B,1:2:3", "{ (1, 2), (10, 255), (10, 11) }"},
+          {"=1:2", "{}"}, {"7fff:1,1:", "{}"}}},
+      {"level", false, {{"DEBUG", "true 3"}, {"Critical", "true 0"}, {"error", "true 1"},
+          {"=iNfO", "true 2"}, {"0", "true 0"}, {"5", "true 5"}, {"6", "false 42"},
+          {"00", "false 42"}, {" info", "false 42"}}}};
+  // clang-format on
+  for (const auto& r : reads) {
+    for (const auto& [text, result] : r.cases) {
+      const bool assigned = text[0] != '=';
+      option_list t;
+      t.add("l", "log-level", false, assigned ? "" : text.substr(1), "", true,
+            false, true);
+      if (assigned) t.set("log-level", text, false, false);
+      EXPECT_EQ(
+          Read(r.read, t, text == "?" ? "nope" : "log-level", r.only_if_set),
+          result)
+          << r.read << " of " << text;
+    }
   }
   boost::optional<int> untouched;
   EXPECT_FALSE(option_list().get_log_level(untouched));

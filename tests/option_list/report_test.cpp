@@ -11,61 +11,45 @@ using Report = CoreRecorder;
 TEST_F(Report, BothReportsOnBothOutputs) {
   option_list t;
   t.add("l", "log-level", false, "info", "Log level", true, false, true);
-  t.add("", "connect-tag", false, "", "Connection tag", false, false, false);
-  t.add("fx", "full-screen", true, "", "Full screen", true, true, true);
+  // A masked, deprecated switch whose short key is longer than one byte.
+  t.add("fx", "full-screen", true, "", "Full screen", false, true, true);
   t.set("log-level", "debug", false, false);
-  t.set("connect-tag", "any text", false, false);
-  EXPECT_EQ(
-      OutputWithLog([&] {
-        t.log_options(false, true, true);
-        t.log_defaults(true, true);
-        t.log_options(true, false, false);  // neither output: nothing
-      }),
-      "[log 110 0 0] Short                       Long Key           Value "
-      "Description\n"
-      "[log 110 0 0] -----                       --------           ----- "
-      "-----------\n"
-      "\n"
-      "Short                       Long Key           Value Description\n"
-      "-----                       --------           ----- -----------\n"
-      "[log 110 0 0]    -l                      log-level           debug Log "
-      "level\n"
-      "   -l                      log-level           debug Log level\n"
-      "[log 110 0 0]                          connect-tag        ******** "
-      "Connection tag\n"
-      "                         connect-tag        ******** Connection tag\n"
-      "[log 110 0 0]    -f                    full-screen                 Full "
-      "screen\n"
-      "   -f                    full-screen                 Full screen\n"
-      "[log 110 0 0] Program options are:\n"
-      "[log 110 0 0] Short                       Long Key         Default "
-      "Description\n"
-      "[log 110 0 0] -----                       --------           ----- "
-      "-----------\n"
-      "\n"
-      "Program options are:\n"
-      "Short                       Long Key         Default Description\n"
-      "-----                       --------         ------- -----------\n"
-      "[log 110 0 0]    -l                      log-level            info Log "
-      "level\n"
-      "   -l                      log-level            info Log level\n"
-      "[log 110 0 0]                          connect-tag                 "
-      "Connection tag\n"
-      "                         connect-tag                 Connection tag\n"
-      "[log 110 0 0]    -f                    full-screen                 "
-      "DEPRECATED\n"
-      "   -f                    full-screen                 DEPRECATED\n");
+  // clang-format off
+  EXPECT_EQ(OutputWithLog([&] {
+              t.log_options(false, true, true);
+              t.log_defaults(true, true);
+              t.log_options(true, false, false);  // neither output: nothing
+            }),
+            "[log 110 0 0] Short                       Long Key           Value Description\n"
+            "[log 110 0 0] -----                       --------           ----- -----------\n"
+            "\nShort                       Long Key           Value Description\n"
+            "-----                       --------           ----- -----------\n"
+            "[log 110 0 0]    -l                      log-level           debug Log level\n"
+            "   -l                      log-level           debug Log level\n"
+            "[log 110 0 0]    -f                    full-screen        ******** Full screen\n"
+            "   -f                    full-screen        ******** Full screen\n"
+            "[log 110 0 0] Program options are:\n"
+            "[log 110 0 0] Short                       Long Key         Default Description\n"
+            "[log 110 0 0] -----                       --------           ----- -----------\n"
+            "\nProgram options are:\n"
+            "Short                       Long Key         Default Description\n"
+            "-----                       --------         ------- -----------\n"
+            "[log 110 0 0]    -l                      log-level            info Log level\n"
+            "   -l                      log-level            info Log level\n"
+            "[log 110 0 0]    -f                    full-screen                 DEPRECATED\n"
+            "   -f                    full-screen                 DEPRECATED\n");
+  // clang-format on
 }
 
-TEST_F(Report, OnlyAssignedOptionsWideColumnsAndMaskedEmptyValues) {
+TEST_F(Report, OnlyAssignedOptionsWithoutShortKeysAndWideColumns) {
   option_list t;
-  t.add("", std::string(35, 'k'), false, "", "d", false, false, false);
+  t.add("", std::string(35, 'k'), false, "", "d", true, false, false);
   t.add("u", "unset", false, "", "d", true, false, false);
-  t.set(std::string(35, 'k'), "", false, false);
-  EXPECT_EQ(OutputWithLog([&] { t.log_options(true, false, true); }),
-            "\n"
-            "Short                       Long Key           Value Description\n"
-            "-----                       --------           ----- -----------\n"
-            "      " +
-                std::string(35, 'k') + "        ******** d\n");
+  t.set(std::string(35, 'k'), "%s", false, false);
+  EXPECT_EQ(
+      OutputWithLog([&] { t.log_options(true, false, true); }),
+      "\nShort                       Long Key           Value Description\n"
+      "-----                       --------           ----- -----------\n"
+      "      " +
+          std::string(35, 'k') + "              %s d\n");
 }

@@ -4,7 +4,6 @@
 #include <regex>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "qarel_core/qarel_core.h"
@@ -84,20 +83,4 @@ TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
   EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "after close"), 0);
   EXPECT_NE(testing::internal::GetCapturedStderr().find("] 110 0 #"),
             std::string::npos);
-}
-
-TEST_F(CoreEventLog, ManyThreadsLoseAndInterleaveNothing) {
-  ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 2), 0);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t)
-    threads.emplace_back([t] {
-      for (int i = 0; i < 2000; ++i)
-        mQUOR_EVENT_LOG_MESSAGE(110, 2, t, "%d", i);
-    });
-  for (auto& thread : threads) thread.join();
-  std::vector<int> next(4, 0);  // each thread's lines stay in order
-  for (const std::string& line : Lines(dir.file("c.log")))
-    EXPECT_EQ(line, "[info] 110 " + std::to_string(line[11] - '0') + ": " +
-                        std::to_string(next.at(line[11] - '0')++));
-  EXPECT_EQ(next, std::vector<int>(4, 2000));
 }

@@ -12,15 +12,13 @@ TEST_F(CaseCompare, IndicatorIsTheDifferenceAtTheDecidingIndex) {
     size_t dmax;
     const char* src;
     int indicator;
-  } cases[] = {{"Info", 4, "INFO", 0},
-               {"info", 4, "infos", -'S'},  // dest ends first
-               {"infos", 5, "info", 'S'},
-               {"b", 1, "A", 1},                // not clamped to -1..1
-               {"abcd", 2, "abXY", 'C' - 'X'},  // dest[dmax] decides
-               {"abcd", 100, "ABCD", 0},
-               {"", 5, "x", -'X'},
-               {"\xE9", 1, "\xC9", 0xE9 - 0xC9},  // no folding above 127
-               {"a", 1, "\xE9", 'A' - 0xE9}};     // unsigned bytes
+  } cases[] = {// clang-format off
+      {"Info", 4, "INFO", 0}, {"info", 4, "infos", -'S'}, {"infos", 5, "info", 'S'},
+      {"b", 1, "A", 1},  // not clamped to -1..1
+      {"abcd", 2, "abXY", 'C' - 'X'},  // dest[dmax] decides
+      {"abcd", 100, "ABCD", 0}, {"", 5, "x", -'X'},
+      {"\xE9", 1, "\xC9", 0xE9 - 0xC9}, {"a", 1, "\xE9", 'A' - 0xE9}};  // unsigned, unfolded
+  // clang-format on
   for (const auto& c : cases) {
     int indicator = 12345;
     EXPECT_EQ(qarel_strcasecmp_s(c.dest, c.dmax, c.src, &indicator), 0);
@@ -56,10 +54,13 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
     const char *dest, *src;
     size_t count;
     int result;
-  } cases[] = {{"abc", "abd", 2, 0},  // the last pair compared is equal
-               {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0},
-               {"a", "ab", 5, -'B'},  // dest's terminator against "b"
-               {"ab", "a", 5, 'B'},   {"abc", "xyz", 1, 'A' - 'X'}};
+  } cases[] = {
+      // clang-format off
+      {"abc", "abd", 2, 0},  // the last pair compared is equal
+      {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0}, {"ab", "a", 5, 'B'},
+      {"a", "ab", 5, -'B'},  // dest's terminator against "b"
+      {"abc", "xyz", 1, 'A' - 'X'}};
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(qarel_safe_api_strcincmp_s(c.dest, c.src, c.count), c.result)
         << c.dest << " vs " << c.src << " count " << c.count;

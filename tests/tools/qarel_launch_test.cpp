@@ -12,7 +12,7 @@
 namespace {
 // The exit status, a space, standard output, then standard error.
 std::string Launch(const std::vector<std::string>& args, const TempDir& dir) {
-  std::string command = QAREL_LAUNCH;
+  std::string command = std::string("timeout 10 ") + QAREL_LAUNCH;
   for (const std::string& a : args) command += " '" + a + "'";
   command += " >" + dir.file("out") + " 2>" + dir.file("err");
   const int raw = std::system(command.c_str());
