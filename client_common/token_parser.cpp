@@ -51,35 +51,32 @@ Assignment key_and_value(const std::string& token, std::size_t dashes,
 }
 
 void parse_command_line_token(const std::string& token, option_list& opts) {
+  // Whatever this token is, the key that waited has had its chance.
+  const bool waited = std::exchange(pending.waiting, false);
   const std::size_t dashes =
       std::min(token.find_first_not_of('-'), token.size());
   const std::size_t equals = token.find('=');
   if (equals != std::string::npos) {
-    pending.waiting = false;
     assign(opts, key_and_value(token, dashes, equals, opts), false);
     return;
   }
 
   std::string rest = token.substr(dashes);
   if (opts.is_boolean(rest)) {
-    pending.waiting = false;
     opts.set_true(std::move(rest), false, true);
   } else if (opts.is_a_key(rest)) {
     pending = {std::move(rest), true};  // its value comes next
   } else if (rest.size() == 2 && contains(kDigits, rest[1]) &&
              opts.is_a_key(rest.substr(0, 1))) {
     // "-l3": a short key and a one-digit value, not decoded.
-    pending.waiting = false;
     Assignment a{rest.substr(0, 1), rest.substr(1), false};
     a.is_switch = opts.is_boolean(a.key);
     assign(opts, std::move(a), false);
-  } else if (dashes > 0 || !pending.waiting) {
+  } else if (dashes > 0 || !waited) {
     // A key no option has: reported rather than silently dropped.
-    pending.waiting = false;
     opts.set(std::move(rest), IGNORE_VALUE, false, true);
   } else {
     // The value of the waiting key.
-    pending.waiting = false;
     const bool is_switch = opts.is_boolean(pending.key);
     assign(opts, {pending.key, percent_decode(token), is_switch}, false);
   }
