@@ -61,6 +61,7 @@ TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
   const std::string folder = d + "/";
   quor_event_ext_cfg cfg{};
   cfg.directory = folder.c_str();
+  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);  // no file name
   cfg.file_name = "";
   EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);
   cfg.file_name = "e.log";

@@ -15,7 +15,7 @@ TEST_F(CaseCompare, IndicatorIsTheDifferenceAtTheDecidingIndex) {
   } cases[] = {// clang-format off
       {"Info", 4, "INFO", 0}, {"info", 4, "infos", -'S'}, {"infos", 5, "info", 'S'},
       {"b", 1, "A", 1},  // not clamped to -1..1
-      {"abcd", 2, "abXY", 'C' - 'X'},  // dest[dmax] decides
+      {"abcd", 2, "abXY", 'C' - 'X'}, {"abcd", 2, "abcX", 0},  // dest[dmax] decides
       {"abcd", 100, "ABCD", 0}, {"", 5, "x", -'X'},
       {"\xE9", 1, "\xC9", 0xE9 - 0xC9}, {"a", 1, "\xE9", 'A' - 0xE9}};  // unsigned, unfolded
   // clang-format on
@@ -57,7 +57,7 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
   } cases[] = {
       // clang-format off
       {"abc", "abd", 2, 0},  // the last pair compared is equal
-      {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0}, {"ab", "a", 5, 'B'},
+      {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0}, {"ab", "a", 5, 'B'}, {"ab", "aX", 1, 0},
       {"a", "ab", 5, -'B'},  // dest's terminator against "b"
       {"abc", "xyz", 1, 'A' - 'X'}};
   // clang-format on
