@@ -50,12 +50,12 @@ TEST_F(CaseCompare, ChecksRunInOrderAndStopAtTheFirstViolation) {
 }
 
 TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
+  // clang-format off
   const struct {
     const char *dest, *src;
     size_t count;
     int result;
   } cases[] = {
-      // clang-format off
       {"abc", "abd", 2, 0},  // the last pair compared is equal
       {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0}, {"ab", "a", 5, 'B'}, {"ab", "aX", 1, 0},
       {"a", "ab", 5, -'B'},  // dest's terminator against "b"
