@@ -1,4 +1,5 @@
-# Install rules, the CMake package, the pkg-config file and the Debian package.
+# Install rules, the CMake package and the pkg-config file. The Debian
+# packages are made from these by debian/rules.
 include(CMakePackageConfigHelpers)
 
 set(CLIENT_COMMON_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/client_common)
@@ -15,15 +16,23 @@ else()
 endif()
 set_target_properties(client_common PROPERTIES INSTALL_RPATH "${library_rpath}")
 
-set(installed_libraries client_common qarel_core)
-if(NOT APPLE)
-  list(APPEND installed_libraries macos_standin)
-endif()
-install(TARGETS ${installed_libraries} qarel-launch
+# What is installed is laid out in the build tree as it is installed, and
+# linked with its install RPATH from the start: nothing is rewritten at
+# install, so the installed bytes do not depend on the build folder's path.
+set_target_properties(client_common qarel_core qarel-launch PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_BINDIR}
+  LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_LIBDIR}
+  BUILD_WITH_INSTALL_RPATH ON)
+
+# The CMake package knows the libraries client_common links privately, so a
+# client's link finds them. The core stand-in has no development link:
+# clients never link it directly.
+install(TARGETS client_common qarel_core
   EXPORT client_common-targets
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_SKIP)
+install(TARGETS client_common
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_ONLY)
+install(TARGETS qarel-launch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Headers keep their folders, so consumers write
 # #include <option_list/option_list.h> as the project itself does.
@@ -61,14 +70,3 @@ configure_file(cmake/client_common.pc.in
   ${PROJECT_BINARY_DIR}/client_common.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/client_common.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
-
-set(CPACK_PACKAGE_NAME "client-common")
-set(CPACK_PACKAGE_VENDOR "Quorvane")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-  "Launch-argument, option-table and logging library of the Qarel client")
-set(CPACK_PACKAGE_CONTACT "Quorvane client team <client@quorvane.invalid>")
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libboost-dev (>= 1.74)")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-include(CPack)

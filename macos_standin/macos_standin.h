@@ -8,12 +8,6 @@
 #include <functional>
 #include <string>
 
-#if defined(__GNUC__) || defined(__clang__)
-#define MACOS_STANDIN_API __attribute__((visibility("default")))
-#else
-#define MACOS_STANDIN_API
-#endif
-
 namespace macos_standin {
 
 struct OsVersion {
@@ -23,27 +17,24 @@ struct OsVersion {
 };
 
 // The process-wide standard user defaults, booleans only.
-MACOS_STANDIN_API void user_defaults_set_bool(const std::string& key,
-                                              bool value);
+void user_defaults_set_bool(const std::string& key, bool value);
 // The value stored under `key`, or none.
-MACOS_STANDIN_API boost::optional<bool> user_defaults_bool(
-    const std::string& key);
-MACOS_STANDIN_API void user_defaults_clear();
+boost::optional<bool> user_defaults_bool(const std::string& key);
+void user_defaults_clear();
 
 // The system version reported; 14.0.0 until a test sets another.
-MACOS_STANDIN_API void set_os_version(OsVersion version);
-MACOS_STANDIN_API bool os_version_at_least(OsVersion version);
+void set_os_version(OsVersion version);
+bool os_version_at_least(OsVersion version);
 
 // Records a request for audio-capture permission and returns at once; the
 // completion runs when answer_audio_requests delivers an answer.
-MACOS_STANDIN_API void request_audio_access(
-    std::function<void(bool granted)> completion);
+void request_audio_access(std::function<void(bool granted)> completion);
 // Requests made so far.
-MACOS_STANDIN_API int audio_access_requests();
+int audio_access_requests();
 // Runs the completion of every request not yet answered with `granted`.
-MACOS_STANDIN_API void answer_audio_requests(bool granted);
+void answer_audio_requests(bool granted);
 // Forgets every request and restores version 14.0.0.
-MACOS_STANDIN_API void reset();
+void reset();
 
 }  // namespace macos_standin
 

@@ -15,4 +15,4 @@ build/bench/bench/client_common_bench --benchmark_repetitions=5 \
   --benchmark_out=build/bench/results.json --benchmark_out_format=json
 
 bench/startup.py build/bench/bench/trivial_client \
-  build/release/tools/qarel-launch
+  build/release/bin/qarel-launch

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --workflow --preset release >/dev/null
-exec build/release/tools/qarel-launch "$@"
+exec build/release/bin/qarel-launch "$@"
