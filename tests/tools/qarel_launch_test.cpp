@@ -56,6 +56,7 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
       {{"resolve"}, "2 "},
       {{"frobnicate"}, "2 qarel-launch: unknown command 'frobnicate'"},
       {{"--help"}, "0 Usage: qarel-launch"},
+      {{"--version"}, "0 qarel-launch 2."},
       {{"version"}, "0 product name           Quorvane Qarel Desktop Client\n"},
       {{"options"},
        "   -m                       multimon                 DEPRECATED\n"},

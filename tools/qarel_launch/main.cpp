@@ -1,5 +1,6 @@
 // qarel-launch: the client_common library from the command line.
 #include <option_list/option_list.h>
+#include <version/version.h>
 
 #include <cstdio>
 #include <cstring>
@@ -7,14 +8,17 @@
 #include "commands.h"
 #include "standard_options.h"
 
+// The manual page is made from this text and from --version by help2man, so
+// it keeps help2man's layout: usage, one line of summary, then sections.
 void print_usage(std::FILE* out) {
   std::fputs(
       "Usage: qarel-launch [COMMAND [ARG...]]\n"
+      "Parse and compose the launch arguments of the Quorvane Qarel client.\n"
       "\n"
+      "Commands:\n"
       "  parse ARG...            parse launch arguments (tokens and\n"
       "                          quorvane-qarel: URIs) into the standard\n"
-      "                          options; exit 0, 1 when something was\n"
-      "                          rejected, 2 when a launch URI is malformed\n"
+      "                          options\n"
       "  compose KEY=VALUE...    write launch arguments; keys: host port sni\n"
       "                          connect-tag session-id locale logfile\n"
       "                          log-level, and the bare switches windowed\n"
@@ -22,9 +26,17 @@ void print_usage(std::FILE* out) {
       "  resolve HOST            print the IPv4 and IPv6 addresses of HOST\n"
       "  version                 print the build's version record\n"
       "  options                 print the standard options and defaults\n"
-      "  --help                  print this help\n"
       "\n"
-      "Without a command, composes an example launch and parses it back.\n",
+      "Without a command, composes an example launch and parses it back.\n"
+      "\n"
+      "Options:\n"
+      "  -h, --help              print this help and exit\n"
+      "  --version               print the version and exit\n"
+      "\n"
+      "Exit status:\n"
+      "  0  success\n"
+      "  1  some argument was rejected, or a host was not found\n"
+      "  2  a launch URI is malformed, or the command line is wrong\n",
       out);
 }
 
@@ -38,6 +50,11 @@ int main(int argc, char** argv) {
   if (command == "version" && args.empty()) return version_command();
   if (command == "options" && args.empty()) {
     standard_options().log_defaults(false, true);
+    return kExitOk;
+  }
+  if (command == "--version") {
+    std::printf("qarel-launch %s\n",
+                quor_version_get_external_product_version());
     return kExitOk;
   }
   if (command == "--help" || command == "-h" || command == "help") {
