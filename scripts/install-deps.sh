@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev libboost-program-options-dev libcli11-dev libcxxopts-dev
   libcurl4-openssl-dev
   gcovr
+  debhelper help2man lintian man-db abigail-tools
 )
 
 missing=()
