@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The ABI guard: the binary interface of libclient_common, as abidw describes
+# it from the ci build's debug information, against the checked-in baseline.
+#   scripts/abi.sh            fails on any difference, with abidiff's report
+#   scripts/abi.sh --refresh  rewrites the baseline, on purpose
+# abidiff reports removed functions and changed types of the exported
+# functions. It does not follow a type reached only as a template argument,
+# such as option_list::option inside std::list, so the two descriptions must
+# also be equal as text: a new member there changes the baseline's text.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+baseline=abi/libclient_common.abi
+work=build/abi
+rm -rf "$work"
+mkdir -p "$work"
+cmake --preset ci >/dev/null
+if ! cmake --build --preset ci --target client_common >"$work/build.log" 2>&1; then
+  cat "$work/build.log"
+  exit 1
+fi
+cmake --install build/ci --prefix "$work/prefix" >/dev/null
+
+# The installed headers are the public ones. The debug information names
+# them relative to the source root ("./option_list/option_list.h"), as the
+# build maps its paths.
+headers=()
+while read -r header; do
+  headers+=(--hf "./$header")
+done < <(cd "$work/prefix/include/client_common" && find . -name '*.h' | sed 's|^\./||' | sort)
+
+abidw "${headers[@]}" --drop-private-types --no-show-locs --no-corpus-path \
+  --no-comp-dir-path --out-file "$work/current.abi" \
+  "$(readlink -f build/ci/lib/libclient_common.so)"
+
+if [[ ${1:-} == --refresh ]]; then
+  cp "$work/current.abi" "$baseline"
+  echo "ABI baseline refreshed: $baseline"
+  exit 0
+fi
+
+status=0
+abidiff --no-added-syms "$baseline" "$work/current.abi" || status=$?
+if ((status != 0)) || ! cmp -s "$baseline" "$work/current.abi"; then
+  diff -u "$baseline" "$work/current.abi" | head -n 60 || true
+  echo "The binary interface differs from $baseline. If the change is meant," \
+    "see the README's \"Packages\" section on the SOVERSION, then run" \
+    "scripts/abi.sh --refresh." >&2
+  exit 1
+fi
+echo "ABI matches $baseline"
