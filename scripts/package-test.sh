@@ -50,6 +50,7 @@ check() {
 check "qarel-launch pa" "$(complete_words qarel-launch pa)" "parse"
 check "parse --log" "$(complete_words qarel-launch parse --log)" "--logfile --log-level"
 check "compose con" "$(complete_words qarel-launch compose con)" "connect-tag="
+check "parse --ex" "$(complete_words qarel-launch parse --ex)" "--explain"
 
 echo "== purge"
 files=$(dpkg -L "${packages[@]}" | sort -u)

@@ -10,6 +10,7 @@
 constexpr int kExitOk = 0;
 constexpr int kExitRejected = 1;   // some input was refused, or not found
 constexpr int kExitMalformed = 2;  // a launch URI was malformed; bad usage
+constexpr int kExitDisagrees = 3;  // --explain disagrees with the parse: a bug
 
 using Args = std::vector<std::string>;
 

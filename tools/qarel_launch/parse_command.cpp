@@ -1,11 +1,14 @@
-// qarel-launch parse ARG...: the launch arguments into the standard table.
+// qarel-launch parse [--table FILE] [--explain] ARG...: the launch arguments
+// into the standard table, or a client's own.
 #include <client_common/client_common.h>
 #include <logging/logging.h>
 
 #include <cstdio>
 
 #include "commands.h"
+#include "explain.h"
 #include "standard_options.h"
+#include "table_file.h"
 
 namespace {
 constexpr char kName[] = "qarel-launch";
@@ -28,7 +31,27 @@ void write_event_log(option_list& opts) {
 
 int parse_command(const Args& args) {
   option_list opts = standard_options();
-  const bool malformed = arg_to_params(args, opts);
+  bool explain = false;
+  auto arg = args.begin();
+  for (; arg != args.end(); ++arg) {
+    if (*arg == "--explain") {
+      explain = true;
+    } else if (*arg == "--table" && arg + 1 != args.end()) {
+      std::string error;
+      opts = option_list();
+      if (!read_table_file(*++arg, opts, error)) {
+        std::fprintf(stderr, "%s: %s\n", kName, error.c_str());
+        return kExitMalformed;
+      }
+    } else {
+      break;
+    }
+  }
+  const Args launch(arg, args.end());
+
+  bool agrees = true;
+  const bool malformed = explain ? explain_arguments(launch, opts, agrees)
+                                 : arg_to_params(launch, opts);
 
   opts.log_options(true, false, true);
   if (!opts.rejected_params.empty())
@@ -36,6 +59,11 @@ int parse_command(const Args& args) {
   if (malformed) std::printf("\nA launch URI is malformed.\n");
   if (opts.get_str_val("logfile", true)) write_event_log(opts);
 
+  if (!agrees) {
+    std::fprintf(stderr, "%s: the explanation disagrees with the parse\n",
+                 kName);
+    return kExitDisagrees;
+  }
   if (malformed) return kExitMalformed;
   return opts.rejected_params.empty() ? kExitOk : kExitRejected;
 }
