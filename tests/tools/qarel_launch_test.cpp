@@ -28,10 +28,11 @@ std::string Quoted(const std::vector<std::string>& args) {
   return text;
 }
 
-// The exit status, a space, standard output, then standard error.
+// Runs `command` in `dir`: the exit status, a space, standard output, then
+// standard error.
 std::string Shell(const std::string& command, const TempDir& dir) {
-  const int raw = std::system(("timeout 10 " + command + " >" +
-                               dir.file("out") + " 2>" + dir.file("err"))
+  const int raw = std::system(("cd " + dir.path + " && timeout 10 " + command +
+                               " >" + dir.file("out") + " 2>" + dir.file("err"))
                                   .c_str());
   return std::to_string(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1) + " " +
          ReadFile(dir.file("out")) + ReadFile(dir.file("err"));
@@ -145,6 +146,9 @@ TEST(QarelLaunch, ExplainsEveryArgumentWithTheClientsTable) {
       EXPECT_NE(run.find(c.text), std::string::npos)
           << c.text << "\nin: " << run;
   }
+  // Run in this folder, a table without "logfile" writes no event log there.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}),
+            2);
 }
 
 TEST(QarelLaunch, MalformedTableFilesAreNamedAndNothingIsParsed) {

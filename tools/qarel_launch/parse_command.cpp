@@ -57,7 +57,9 @@ int parse_command(const Args& args) {
   if (!opts.rejected_params.empty())
     std::printf("\nRejected: %s\n", opts.rejected_params.c_str());
   if (malformed) std::printf("\nA launch URI is malformed.\n");
-  if (opts.get_str_val("logfile", true)) write_event_log(opts);
+  // A client's table may have no "logfile", which reads as "Invalid".
+  if (opts.is_a_key("logfile") && opts.get_str_val("logfile", true))
+    write_event_log(opts);
 
   if (!agrees) {
     std::fprintf(stderr, "%s: the explanation disagrees with the parse\n",
