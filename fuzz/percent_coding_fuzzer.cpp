@@ -1,27 +1,24 @@
 // percent_decode on any text, against the rules written out byte by byte
 // (the library takes 16 or 32 bytes a step); decoding an encoding gives the
 // input back.
+#include <cctype>
+
 #include "client_common/client_common.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+bool IsHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)); }
 
 std::string NaiveDecode(const std::string& s) {
   std::string out;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    const int high = s[i] == '%' && i + 2 < s.size() ? HexValue(s[i + 1]) : -1;
-    const int low = high >= 0 ? HexValue(s[i + 2]) : -1;
-    if (low < 0) {
+    if (s[i] != '%' || i + 2 >= s.size() || !IsHex(s[i + 1]) ||
+        !IsHex(s[i + 2])) {
       out += s[i];
       continue;
     }
-    if (high * 16 + low != 0) out += static_cast<char>(high * 16 + low);
+    if (const int byte = std::stoi(s.substr(i + 1, 2), nullptr, 16))
+      out += static_cast<char>(byte);
     i += 2;
   }
   return out;

@@ -1,5 +1,5 @@
-// qarel-launch run as a process, with its output in this test's own folder.
-// Each run is a fresh process, so the first parse finds nothing waiting.
+// qarel-launch run as a process in this test's own folder. Each run is a
+// fresh process, so the first parse finds nothing waiting.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -16,80 +16,125 @@
 using Args = std::vector<std::string>;
 
 namespace {
-// Each argument quoted for the shell.
-std::string Quoted(const std::vector<std::string>& args) {
-  std::string text;
-  for (std::string a : args) {
-    for (std::size_t q = a.find('\''); q != std::string::npos;
-         q = a.find('\'', q + 4))
-      a.replace(q, 1, "'\\''");
-    text += " '" + a + "'";
-  }
-  return text;
-}
+const std::string kTool = QAREL_LAUNCH;
 
 // Runs `command` in `dir`: the exit status, a space, standard output, then
 // standard error.
 std::string Shell(const std::string& command, const TempDir& dir) {
-  const int raw = std::system(("cd " + dir.path + " && timeout 10 " + command +
-                               " >" + dir.file("out") + " 2>" + dir.file("err"))
-                                  .c_str());
+  const int raw = std::system(
+      ("cd " + dir.path + " && timeout 10 " + command + " >out 2>err").c_str());
   return std::to_string(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1) + " " +
          ReadFile(dir.file("out")) + ReadFile(dir.file("err"));
 }
 
-std::string Launch(const std::vector<std::string>& args, const TempDir& dir) {
-  return Shell(QAREL_LAUNCH + Quoted(args), dir);
+// The tool's command line, each argument quoted for the shell.
+std::string Command(Args args) {
+  std::string command = kTool;
+  for (std::string& a : args)
+    command += " '" + std::regex_replace(a, std::regex("'"), "'\\''") + "'";
+  return command;
+}
+
+std::string Launch(const Args& args, const TempDir& dir) {
+  return Shell(Command(args), dir);
+}
+
+// parse --explain with the client's table of tests/tools/client_table.txt.
+Args Explain(const Args& args) {
+  Args all = {"parse", "--table", CLIENT_TABLE, "--explain"};
+  all.insert(all.end(), args.begin(), args.end());
+  return all;
 }
 }  // namespace
 
 TEST(QarelLaunch, ArgumentsStatusAndText) {
   TempDir dir;
+  const std::string uri = "quorvane-qarel://";
+  std::ofstream(dir.file("t1")) << "# fine\n\na|b|valued";
+  std::ofstream(dir.file("t2")) << "a|b|flag||-|d\na|b|valued||uri,bold|d";
+  std::ofstream(dir.file("t3")) << "a|b|valued||uri,bold|d";
+  std::ofstream(dir.file("t4")) << "a||valued||-|d";
   const struct {
-    std::vector<std::string> args;
-    std::string text;  // found in what Launch gives
+    Args args;
+    std::string text;  // found in what Launch gives; after "!", not found
   } cases[] = {
-      {{"parse", "-l", "debug", "connect-tag=secret",
-        "quorvane-qarel://h:900?sni=a%20b"},
-       "0 \nShort                       Long Key           Value Description\n"
-       "-----                       --------           ----- -----------\n"
-       "   -a                        address               h Host to connect "
-       "to\n"
-       "   -p                           port             900 Port to connect "
-       "to\n"
-       "                                 sni             a b TLS server name\n"
-       "                         connect-tag        ******** Connection tag "
-       "from "
-       "the broker\n"},
+      // clang-format off
+      {{"parse", "-l", "debug", "connect-tag=secret", uri + "h:900?sni=a%20b"},
+          "0 \nShort                       Long Key           Value Description\n"
+          "-----                       --------           ----- -----------\n"
+          "   -a                        address               h Host to connect to\n"},
+      {{"parse", "connect-tag=secret"}, "connect-tag        ******** Connection tag"},
       {{"parse", "foo"}, "1 \nShort"},
       {{"parse", "foo"}, "\nRejected: CL_param:'foo' \n"},
-      {{"parse", "quorvane-qarel://h?connect-tag=x"},
-       "Rejected: URI_opt:'connect-tag' "},
-      {{"parse", "quorvane-qarel://?a b", "%%s%n", std::string(5000, 'x')},
-       "\nA launch URI is malformed.\n"},
+      {{"parse", uri + "?a b", "%%s%n", std::string(5000, 'x')},
+          "\nA launch URI is malformed.\n"},
       {{"parse", "-m"}, "0 Deprecated Parameter 'multimon' (m) used.\n"},
-      {{"compose", "host=h", "port=900", "sni=desk pool", "connect-tag=t/1",
-        "use-smartcard"},
-       "0 \"quorvane-qarel://h:900?full-screen&sni=desk%20pool&use-smartcard\" "
-       "\"connect-tag=t%2f1\"\n"},
+      {{"compose", "host=h", "port=900", "sni=desk pool", "connect-tag=t/1", "use-smartcard"},
+          "0 \"quorvane-qarel://h:900?full-screen&sni=desk%20pool&use-smartcard\" "
+          "\"connect-tag=t%2f1\"\n"},
       {{"compose", "hostname=x", "windowed=1"},
-       "1 Rejected: CL_param:'hostname' CL_param:'windowed=1' "},
+          "1 Rejected: CL_param:'hostname' CL_param:'windowed=1' "},
       {{"resolve", "localhost"}, "IPv4 127.0.0.1\n"},
       {{"resolve"}, "2 "},
       {{"frobnicate"}, "2 qarel-launch: unknown command 'frobnicate'"},
       {{"--help"}, "0 Usage: qarel-launch"},
       {{"--version"}, "0 qarel-launch 2."},
       {{"version"}, "0 product name           Quorvane Qarel Desktop Client\n"},
-      {{"options"},
-       "   -m                       multimon                 DEPRECATED\n"},
+      {{"options"}, "   -m                       multimon                 DEPRECATED\n"},
+      {{"options", "--table"}, "\nm|multimon|switch||deprecated|Span all monitors"},
+      {{"options", "--table"}, "\n|connect-tag|valued||masked|Connection tag"},
       {{}, "argv[2] = connect-tag=tag%2f1\n"},  // composes, then parses back
       {{}, "Rejected: none\nMalformed: no\n"},
+      // --explain: every reason, with the client's table.
+      {Explain({"-l", "3"}),
+          "0 \"-l\": waits for the value of log-level (-l) in the next argument\n"
+          "\"3\": fills log-level (-l), which was waiting, = \"3\"\n"},
+      {Explain({"-l", "--name", "v"}), "\"--name\": waits for the value of name (-n) in "
+          "the next argument, dropping log-level (-l), which was waiting\n"},
+      // The first of the two "name" records is the one with "-n".
+      {Explain({"--name=a%20b", "-f", "-f"}), "\"--name=a%20b\": sets name (-n) = \"a b\"\n"
+          "\"-f\": sets full-screen (-f) to True\n"},
+      {Explain({"--bogus"}), "1 \"--bogus\": refused, CL_param:'bogus': unknown key\n"},
+      {Explain({"--9x=1"}), "\"--9x=1\": refused, CL_param:'9x': malformed key\n"},
+      {Explain({"-f=1"}), "\"-f=1\": refused, CL_param:'f=1': a switch given a value\n"},
+      {Explain({uri + "h?cl-only=1&name&name=a=b"}),
+          "2 \"quorvane-qarel://h?cl-only=1&name&name=a=b\":\n"
+          "  \"h\": sets address = \"h\"\n"
+          "  \"cl-only=1\": refused, URI_opt:'cl-only': a key a launch URI may not set\n"
+          "  \"name\": refused, URI_opt:'name': a launch-URI key with no value\n"
+          "  \"name=a=b\": sets name (-n) = \"a=b\"; a reserved character or blank in "
+          "the value makes the launch URI malformed\n"},
+      {Explain({uri + ":900"}), "  \":900\": sets address = \"\"; sets port = \"900\"; "
+          "an empty host makes the launch URI malformed\n"},
+      {Explain({uri + "h?%&"}), "  \"%\": refused, URI_opt:'%': malformed key; this "
+          "makes the launch URI malformed\n"},
+      {Explain({"quorvane-qarel:h"}), "0 \"quorvane-qarel:h\":\n  ignored: no \"//\""},
+      {Explain({"-o", "2"}), "Deprecated Parameter 'old' (o) used.\n\"2\": fills old (-o)"},
+      {Explain({"connect-tag=secret"}), "sets connect-tag = ********\n"},
+      {Explain({"connect-tag=secret", "--connect-tag", "secret", uri + "h?connect-tag=secret"}),
+          "!secret"},
+      {Explain({"-n=v", "--name=v"}), "\"--name=v\": changes nothing in the table\n"},
+      // A malformed table stops the tool before anything is parsed.
+      {{"parse", "--table", "t1", "-l"}, "2 qarel-launch: t1:3: expected 6 fields"},
+      {{"parse", "--table", "t2", "-l"},
+          "2 qarel-launch: t2:1: the kind is \"flag\", not \"switch\" or \"valued\"\n"},
+      {{"parse", "--table", "t3", "-l"}, "2 qarel-launch: t3:1: unknown flag \"bold\""},
+      {{"parse", "--table", "t4", "-l"}, "2 qarel-launch: t4:1: the long key is empty\n"},
+      {{"parse", "--table", "none", "x"}, "2 qarel-launch: none: cannot be read\n"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const std::string run = Launch(c.args, dir);
-    EXPECT_NE(run.find(c.text), std::string::npos) << c.text << "\nin: " << run;
+    if (c.text[0] == '!')
+      EXPECT_EQ(run.find(c.text.substr(1)), std::string::npos) << run;
+    else
+      EXPECT_NE(run.find(c.text), std::string::npos)
+          << c.text << "\nin: " << run;
   }
-  // With a log file, the banner and the report go there too.
+  // The tables, the output and nothing else: a table without "logfile"
+  // writes no event log. With one, the banner and the report go there too.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}),
+            6);
   Launch({"parse", "logfile=" + dir.file("e.log"), "address=h"}, dir);
   const std::string log = ReadFile(dir.file("e.log"));
   for (const char* part :
@@ -99,95 +144,22 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
     EXPECT_NE(log.find(part), std::string::npos) << part << " in " << log;
 }
 
-TEST(QarelLaunch, ExplainsEveryArgumentWithTheClientsTable) {
-  TempDir dir;
-  const std::string uri = "quorvane-qarel://";
-  const struct {
-    std::vector<std::string> args;
-    std::string text;  // found in what Launch gives; after "!", not found
-  } cases[] = {
-      // clang-format off
-      {{"-l", "3"}, "\"-l\": waits for the value of log-level (-l) in the next argument\n"
-                    "\"3\": fills log-level (-l), which was waiting, = \"3\"\n"},
-      {{"-l", "--name", "v"}, "\"--name\": waits for the value of name (-n) in the next "
-                              "argument, dropping log-level (-l), which was waiting\n"},
-      // The first of the two "name" records is the one with "-n".
-      {{"--name=a%20b", "-f", "-f"}, "\"--name=a%20b\": sets name (-n) = \"a b\"\n"
-                                     "\"-f\": sets full-screen (-f) to True\n"},
-      {{"--bogus"}, "1 \"--bogus\": refused, CL_param:'bogus': unknown key\n"},
-      {{"--9x=1"}, "\"--9x=1\": refused, CL_param:'9x': malformed key\n"},
-      {{"--full-screen=1"}, "CL_param:'full-screen=1': a switch given a value\n"},
-      {{uri + "h?cl-only=1&name&name=a=b"},
-          "2 \"quorvane-qarel://h?cl-only=1&name&name=a=b\":\n"
-          "  \"h\": sets address = \"h\"\n"
-          "  \"cl-only=1\": refused, URI_opt:'cl-only': a key a launch URI may not set\n"
-          "  \"name\": refused, URI_opt:'name': a launch-URI key with no value\n"
-          "  \"name=a=b\": sets name (-n) = \"a=b\"; a reserved character or blank in "
-          "the value makes the launch URI malformed\n"},
-      {{uri + ":900"}, "  \":900\": sets address = \"\"; sets port = \"900\"; an empty "
-                       "host makes the launch URI malformed\n"},
-      {{uri + "h?%&"}, "  \"%\": refused, URI_opt:'%': malformed key; this makes the "
-                       "launch URI malformed\n"},
-      {{"quorvane-qarel:h"}, "0 \"quorvane-qarel:h\":\n  ignored: no \"//\" after"},
-      {{"-o", "2"}, "Deprecated Parameter 'old' (o) used.\n\"2\": fills old (-o)"},
-      {{"connect-tag=secret"}, "sets connect-tag = ********\n"},
-      {{"connect-tag=secret", "--connect-tag", "secret", uri + "h?connect-tag=secret"},
-          "!secret"},
-      {{"-n=v", "--name=v"}, "\"--name=v\": changes nothing in the table\n"},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    Args args = {"parse", "--table", CLIENT_TABLE, "--explain"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const std::string run = Launch(args, dir);
-    if (c.text[0] == '!')
-      EXPECT_EQ(run.find(c.text.substr(1)), std::string::npos) << run;
-    else
-      EXPECT_NE(run.find(c.text), std::string::npos)
-          << c.text << "\nin: " << run;
-  }
-  // Run in this folder, a table without "logfile" writes no event log there.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}),
-            2);
-}
-
-TEST(QarelLaunch, MalformedTableFilesAreNamedAndNothingIsParsed) {
-  TempDir dir;
-  const struct {
-    std::string table, error;
-  } cases[] = {
-      {"# fine\n\na|b|valued", ":3: expected 6 fields separated by \"|\""},
-      {"a|b|flag||-|d",
-       ":1: the kind is \"flag\", not \"switch\" or \"valued\""},
-      {"a|b|valued||uri,bold|d", ":1: unknown flag \"bold\""},
-      {"a||valued||-|d", ":1: the long key is empty"},
-  };
-  for (const auto& c : cases) {
-    std::ofstream(dir.file("table")) << c.table;
-    const std::string run =
-        Launch({"parse", "--table", dir.file("table"), "--explain", "-l"}, dir);
-    EXPECT_EQ(run, "2 qarel-launch: " + dir.file("table") + c.error +
-                       run.substr(run.find(c.error) + c.error.size()));
-    EXPECT_EQ(run.find("\"-l\""), std::string::npos) << run;
-  }
-  EXPECT_EQ(Launch({"parse", "--table", dir.file("none"), "x"}, dir),
-            "2 qarel-launch: " + dir.file("none") + ": cannot be read\n");
-}
-
 TEST(QarelLaunch, TheStandardTableRoundTripsThroughItsFile) {
   TempDir dir;
-  const std::string args =
-      Quoted({"--explain", "-l", "3", "connect-tag=t", "-m",
-              "quorvane-qarel://h:1?sni=x&full-screen&bogus"});
-  const std::string tool = QAREL_LAUNCH;
+  const Args args = {
+      "--explain",     "-l", "3",
+      "connect-tag=t", "-m", "quorvane-qarel://h:1?sni=x&full-screen&bogus"};
+  Args from_file = {"parse", "--table", "/dev/stdin"}, built_in = {"parse"};
+  from_file.insert(from_file.end(), args.begin(), args.end());
+  built_in.insert(built_in.end(), args.begin(), args.end());
   // The event-log line on standard error carries the time.
   const auto untimed = [](const std::string& run) {
     return std::regex_replace(run, std::regex("\\S*Z \\[critical\\]"), "");
   };
-  EXPECT_EQ(untimed(Shell(tool + " options --table | " + tool +
-                              " parse --table /dev/stdin" + args,
-                          dir)),
-            untimed(Shell(tool + " parse" + args, dir)));
+  EXPECT_EQ(
+      untimed(Shell(
+          Command({"options", "--table"}) + " | " + Command(from_file), dir)),
+      untimed(Launch(built_in, dir)));
 }
 
 // The explanation adds up to the library's own outcome for every input of the
@@ -196,13 +168,12 @@ TEST(QarelLaunch, ExplanationAgreesWithTheLibraryOverTheCorpus) {
   TempDir dir;
   int inputs = 0;
   for (const auto& file : std::filesystem::directory_iterator(LAUNCH_CORPUS)) {
-    Args args = {"parse", "--table", CLIENT_TABLE, "--explain"};
+    Args args;
     std::istringstream in(ReadFile(file.path()));
-    for (std::string line; std::getline(in, line);)
+    for (std::string line; std::getline(in, line); ++inputs)
       args.push_back(line.substr(0, line.find('\0')));  // argv holds no NUL
-    const std::string run = Launch(args, dir);
+    const std::string run = Launch(Explain(args), dir);
     EXPECT_LT(run[0], '3') << file.path() << "\n" << run;
-    ++inputs;
   }
   EXPECT_GT(inputs, 5);
 }
