@@ -9,34 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/launch_workload.h"
 #include "client_common/client_common.h"
 #include "tools/qarel_launch/standard_options.h"
 
 namespace {
-// Every form the peers also read: --key=value, --key value, -k<digit>, and
-// switches.
-const std::vector<std::string> kTokens = {"--address=192.0.2.10",
-                                          "--port",
-                                          "900",
-                                          "-l3",
-                                          "--full-screen",
-                                          "--use-smartcard",
-                                          "--sni=desk-pool",
-                                          "--session-id",
-                                          "s-42",
-                                          "--locale=en_US",
-                                          "--logfile=/tmp/client.log"};
-
-// Our own parser also reads a launch URI with eight parameters.
-std::vector<std::string> WholeLaunch() {
-  std::vector<std::string> args = kTokens;
-  args.push_back(
-      "quorvane-qarel://192.0.2.10:900?full-screen&sni=desk%20pool&"
-      "session-id=s-42&use-smartcard&usb-auto-forward&locale=en_US&"
-      "logfile=%2ftmp%2fclient%20log.txt&log-level=3");
-  return args;
-}
-
 // argv for the C-style parsers, with the program name first.
 struct Argv {
   explicit Argv(const std::vector<std::string>& tokens) : storage(tokens) {

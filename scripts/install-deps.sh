@@ -11,6 +11,7 @@ packages=(
   libcurl4-openssl-dev
   gcovr
   debhelper help2man lintian man-db abigail-tools
+  valgrind
 )
 
 missing=()
