@@ -1,25 +1,28 @@
 // Argument vectors and launch URIs.
+#include <algorithm>
+
 #include "client_common/client_common.h"
+#include "client_common/token_parser.h"
 #include "client_common/uri_syntax.h"
+#include "safe_str/equal_ignoring_case.h"
 #include "safe_str/safe_str.h"
 
-using client_common::internal::any_in;
+using client_common::internal::equal_ignoring_case;
 using client_common::internal::kAuthorityMarker;
 using client_common::internal::kBlanks;
 using client_common::internal::kScheme;
+using client_common::internal::parse_uri_parameter;
 using client_common::internal::separator;
 
 namespace {
+constexpr std::size_t npos = std::string::npos;
 constexpr std::size_t kAuthorityStart =
     kScheme.size() + kAuthorityMarker.size();
 
 bool has_scheme(const std::string& arg) {
-  if (arg.size() < kScheme.size()) return false;
-  const std::string head = arg.substr(0, kScheme.size());
-  int indicator = 1;
-  const int error = qarel_strcasecmp_s(kScheme.data(), kScheme.size(),
-                                       head.c_str(), &indicator);
-  return error == 0 && indicator == 0;
+  return arg.size() >= kScheme.size() &&
+         equal_ignoring_case(std::string_view(arg).substr(0, kScheme.size()),
+                             kScheme);
 }
 }  // namespace
 
@@ -54,12 +57,18 @@ bool parse_uri(const std::string& uri, option_list& opts) {
   // The character that ended the authority is skipped, "/" or "?" alike;
   // a path is not recognised and becomes part of the first parameter.
   std::size_t pos = str_trim_first(uri, authority_end + 1, "?");
+  // A parameter holding a blank makes the URI malformed: the parameters
+  // are all that follows, less their separators.
+  if (pos < uri.size() &&
+      std::any_of(kBlanks.begin(), kBlanks.end(),
+                  [&](char blank) { return uri.find(blank, pos) != npos; }))
+    malformed = true;
   while (pos < uri.size()) {
-    std::size_t next = uri.find(separator, pos);
+    std::size_t next = uri.find(separator.front(), pos);
     if (next == std::string::npos) next = uri.size();
-    const std::string parameter = uri.substr(pos, next - pos);
-    if (any_in(kBlanks, parameter)) malformed = true;
-    if (parseArg(parameter, opts, true)) malformed = true;
+    if (parse_uri_parameter(std::string_view(uri).substr(pos, next - pos),
+                            opts))
+      malformed = true;
     pos = next + 1;
   }
   return malformed;

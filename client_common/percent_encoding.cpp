@@ -41,7 +41,9 @@ std::string percent_encode(const std::string& s) {
   return out;
 }
 
-std::string percent_decode(const std::string& s) {
+std::string percent::decode(std::string_view s) {
+  // Most launch values hold no escape at all: copied as they are.
+  if (s.find('%') == std::string_view::npos) return std::string(s);
   std::string out(s.size() + slack_for(s.size()), '\0');
   const auto done = percent::decode_vector(s.data(), s.size(), &out[0]);
   char* o = &out[0] + done.written;
@@ -61,3 +63,5 @@ std::string percent_decode(const std::string& s) {
   out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
+
+std::string percent_decode(const std::string& s) { return percent::decode(s); }

@@ -6,8 +6,13 @@
 #define CLIENT_COMMON_PERCENT_VECTOR_H_
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace client_common::internal::percent {
+
+// percent_decode over any part of a text, so callers need not copy it out.
+std::string decode(std::string_view s);
 
 // The kernels store whole registers: `out` needs room for kSlack bytes
 // beyond what they write. Inputs shorter than kMinKernelInput are left to

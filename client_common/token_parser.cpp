@@ -1,11 +1,17 @@
-// Command-line tokens and launch-URI parameters into option assignments.
+// Command-line tokens and launch-URI parameters into option assignments. Each
+// key is looked up once, and read in place: only a value that is stored, and
+// a key that waits, are copied out of the token.
+#include "client_common/token_parser.h"
+
 #include <algorithm>
-#include <string_view>
+#include <string>
 #include <utility>
 
 #include "client_common/client_common.h"
+#include "client_common/percent_vector.h"
 #include "client_common/uri_syntax.h"
 #include "option_list/ignore_value.h"
+#include "option_list/key_lookup.h"
 #include "safe_str/char_classes.h"
 
 namespace client_common::internal {
@@ -20,89 +26,99 @@ struct PendingKey {
 };
 PendingKey pending;
 
-// What one token asks of the table.
-struct Assignment {
-  std::string key;
-  std::string value;
-  bool is_switch;  // set_true, rather than set with the value
-};
-
-void assign(option_list& opts, Assignment a, bool from_uri) {
-  if (a.is_switch) {
-    opts.set_true(std::move(a.key), from_uri, true);
+// set_true when the key's first record is a switch, set with `value` else.
+void assign(option_list& opts, std::string_view key, const KeyRecords& found,
+            std::string&& value, bool from_uri) {
+  if (found.is_switch()) {
+    assign_true(opts, key, from_uri, true, found);
   } else {
-    opts.set(std::move(a.key), std::move(a.value), from_uri, true);
+    assign_value(opts, key, std::move(value), from_uri, true, found);
   }
 }
 
 // "key=value", the key starting after `dashes` leading dashes; the value is
 // percent-decoded. A switch takes no value: the whole token after the
-// dashes then becomes the key, which the table refuses.
-Assignment key_and_value(const std::string& token, std::size_t dashes,
-                         std::size_t equals, option_list& opts) {
-  Assignment a{token.substr(dashes, equals - dashes),
-               percent_decode(token.substr(equals + 1)), false};
-  if (opts.is_boolean(a.key)) {
-    a.key.assign(token, dashes);
-    a.value.clear();
-    a.is_switch = opts.is_boolean(a.key);
+// dashes then becomes the key, which the table refuses. Returns the key
+// assigned.
+std::string_view assign_key_and_value(option_list& opts, std::string_view token,
+                                      std::size_t dashes, std::size_t equals,
+                                      bool from_uri) {
+  const std::string_view key = token.substr(dashes, equals - dashes);
+  const KeyRecords found = find_key(opts.options, key, from_uri);
+  if (!found.is_switch()) {
+    assign(opts, key, found, percent::decode(token.substr(equals + 1)),
+           from_uri);
+    return key;
   }
-  return a;
+  const std::string_view whole = token.substr(dashes);
+  assign(opts, whole, find_key(opts.options, whole, from_uri), std::string(),
+         from_uri);
+  return whole;
 }
 
-void parse_command_line_token(const std::string& token, option_list& opts) {
+void parse_command_line_token(std::string_view token, option_list& opts) {
   // Whatever this token is, the key that waited has had its chance.
   const bool waited = std::exchange(pending.waiting, false);
   const std::size_t dashes =
       std::min(token.find_first_not_of('-'), token.size());
   const std::size_t equals = token.find('=');
-  if (equals != std::string::npos) {
-    assign(opts, key_and_value(token, dashes, equals, opts), false);
+  if (equals != std::string_view::npos) {
+    assign_key_and_value(opts, token, dashes, equals, false);
     return;
   }
 
-  std::string rest = token.substr(dashes);
-  if (opts.is_boolean(rest)) {
-    opts.set_true(std::move(rest), false, true);
-  } else if (opts.is_a_key(rest)) {
-    pending = {std::move(rest), true};  // its value comes next
-  } else if (rest.size() == 2 && contains(kDigits, rest[1]) &&
-             opts.is_a_key(rest.substr(0, 1))) {
+  const std::string_view rest = token.substr(dashes);
+  const KeyRecords found = find_key(opts.options, rest, false);
+  if (found.is_switch()) {
+    assign_true(opts, rest, false, true, found);
+    return;
+  }
+  if (found.first != nullptr && !malformed_key(rest)) {
+    pending.key.assign(rest);  // its value comes next
+    pending.waiting = true;
+    return;
+  }
+  if (rest.size() == 2 && contains(kDigits, rest[1]) &&
+      !malformed_key(rest.substr(0, 1))) {
     // "-l3": a short key and a one-digit value, not decoded.
-    Assignment a{rest.substr(0, 1), rest.substr(1), false};
-    a.is_switch = opts.is_boolean(a.key);
-    assign(opts, std::move(a), false);
-  } else if (dashes > 0 || !waited) {
+    const KeyRecords short_key =
+        find_key(opts.options, rest.substr(0, 1), false);
+    if (short_key.first != nullptr) {
+      assign(opts, rest.substr(0, 1), short_key, std::string(rest.substr(1)),
+             false);
+      return;
+    }
+  }
+  if (dashes > 0 || !waited) {
     // A key no option has: reported rather than silently dropped.
-    opts.set(std::move(rest), IGNORE_VALUE, false, true);
+    assign_value(opts, rest, std::string(IGNORE_VALUE), false, true, found);
   } else {
     // The value of the waiting key.
-    const bool is_switch = opts.is_boolean(pending.key);
-    assign(opts, {pending.key, percent_decode(token), is_switch}, false);
+    assign(opts, pending.key, find_key(opts.options, pending.key, false),
+           percent::decode(token), false);
   }
 }
+
+}  // namespace
 
 // A launch-URI parameter never waits for a value, and drops a key that was
 // waiting. True when it is malformed: a reserved character in its raw value,
 // or a badly formed final key.
-bool parse_uri_parameter(const std::string& parameter, option_list& opts) {
+bool parse_uri_parameter(std::string_view parameter, option_list& opts) {
   pending.waiting = false;
   const std::size_t equals = parameter.find('=');
-  if (equals != std::string::npos) {
-    const bool reserved =
-        any_in(kReserved, std::string_view(parameter).substr(equals + 1));
-    Assignment a = key_and_value(parameter, 0, equals, opts);
-    const bool malformed = reserved || opts.bad_key_format(a.key);
-    assign(opts, std::move(a), true);
-    return malformed;
+  if (equals != std::string_view::npos) {
+    const bool reserved = any_in(kReserved, parameter.substr(equals + 1));
+    const std::string_view key =
+        assign_key_and_value(opts, parameter, 0, equals, true);
+    return reserved || malformed_key(key);
   }
-  const bool is_switch = opts.is_boolean(parameter);
-  assign(opts, {parameter, is_switch ? std::string() : IGNORE_VALUE, is_switch},
-         true);
-  return opts.bad_key_format(parameter);
+  const KeyRecords found = find_key(opts.options, parameter, true);
+  assign(opts, parameter, found,
+         std::string(found.is_switch() ? "" : IGNORE_VALUE), true);
+  return malformed_key(parameter);
 }
 
-}  // namespace
 }  // namespace client_common::internal
 
 bool parseArg(const std::string& token, option_list& opts, bool from_uri) {

@@ -19,7 +19,7 @@ inline constexpr std::string_view separator = "&";
 inline constexpr std::string_view delimiters = ":/?#[]@!$&'()*+,;=";
 inline constexpr ByteSet kReserved = byte_set({delimiters});
 // A parameter holding a blank makes the URI malformed too.
-inline constexpr ByteSet kBlanks = byte_set({" \t"});
+inline constexpr std::string_view kBlanks = " \t";
 
 }  // namespace client_common::internal
 

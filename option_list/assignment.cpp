@@ -9,31 +9,20 @@
 #include "option_list/key_lookup.h"
 #include "option_list/option_list.h"
 
-using client_common::internal::first_match;
+using client_common::internal::find_key;
 using client_common::internal::IGNORE_VALUE;
+using client_common::internal::KeyRecords;
 using client_common::internal::malformed_key;
-using client_common::internal::matches_key;
 
 namespace {
-bool reject(std::string& rejected_params, const std::string& key,
-            bool from_uri) {
+bool reject(std::string& rejected_params, std::string_view key, bool from_uri) {
   rejected_params += from_uri ? "URI_opt:'" : "CL_param:'";
   rejected_params += key;
   rejected_params += "' ";
   return false;
 }
 
-// The first record matching `key` that may be assigned from this origin.
-option_list::option* assignable(std::list<option_list::option>& options,
-                                const std::string& key, bool from_uri) {
-  const auto found = std::find_if(
-      options.begin(), options.end(), [&](const option_list::option& o) {
-        return (!from_uri || o.uri_settable) && matches_key(o, key);
-      });
-  return found == options.end() ? nullptr : &*found;
-}
-
-void assign(option_list::option& record, std::string value,
+void assign(option_list::option& record, std::string&& value,
             bool warn_deprecated) {
   record.value = std::move(value);
   record.is_set = true;
@@ -47,30 +36,43 @@ void assign(option_list::option& record, std::string value,
 }
 }  // namespace
 
+namespace client_common::internal {
+
+bool assign_value(option_list& table, std::string_view key, std::string&& value,
+                  bool from_uri, bool warn_deprecated,
+                  const KeyRecords& found) {
+  if (malformed_key(key) || value == IGNORE_VALUE ||
+      found.assignable == nullptr)
+    return reject(table.rejected_params, key, from_uri);
+  assign(*found.assignable, std::move(value), warn_deprecated);
+  return true;
+}
+
+// The switch test reads the first match; the assignment takes the first match
+// allowed from this origin, which may be a later duplicate.
+bool assign_true(option_list& table, std::string_view key, bool from_uri,
+                 bool warn_deprecated, const KeyRecords& found) {
+  if (!found.is_switch() || found.assignable == nullptr)
+    return reject(table.rejected_params, key, from_uri);
+  assign(*found.assignable, "True", warn_deprecated);
+  return true;
+}
+
+}  // namespace client_common::internal
+
 bool option_list::set(std::string key, std::string value, bool from_uri,
                       bool warn_deprecated) {
-  if (malformed_key(key) || value == IGNORE_VALUE)
-    return reject(rejected_params, key, from_uri);
-  option* record = assignable(options, key, from_uri);
-  if (record == nullptr) return reject(rejected_params, key, from_uri);
-  assign(*record, std::move(value), warn_deprecated);
-  return true;
+  return client_common::internal::assign_value(
+      *this, key, std::move(value), from_uri, warn_deprecated,
+      find_key(options, key, from_uri));
 }
 
 bool option_list::set_true(std::string key, bool from_uri,
                            bool warn_deprecated) {
-  // The switch test reads the first match; the assignment takes the first
-  // match allowed from this origin, which may be a later duplicate.
-  option* first = first_match(options, key);
-  if (first == nullptr || !first->is_bool)
-    return reject(rejected_params, key, from_uri);
-  option* record = from_uri ? assignable(options, key, from_uri) : first;
-  if (record == nullptr) return reject(rejected_params, key, from_uri);
-  assign(*record, "True", warn_deprecated);
-  return true;
+  return client_common::internal::assign_true(
+      *this, key, from_uri, warn_deprecated, find_key(options, key, from_uri));
 }
 
 bool option_list::is_boolean(std::string key) {
-  const option* first = first_match(options, key);
-  return first != nullptr && first->is_bool;
+  return find_key(options, key, false).is_switch();
 }

@@ -1,13 +1,14 @@
 // Internal: the key rules and how the table finds records. Assignments and
 // key tests match the short or the long key; reads match the long key only.
-// First match wins. Free functions over const references, so the members,
-// which take their strings by value, need not copy them again.
+// First match wins. Free functions over string views, so neither the members,
+// which take their strings by value, nor the parser copy a key again.
 #ifndef OPTION_LIST_KEY_LOOKUP_H_
 #define OPTION_LIST_KEY_LOOKUP_H_
 
 #include <algorithm>
 #include <list>
 #include <string>
+#include <string_view>
 
 #include "option_list/option_list.h"
 #include "safe_str/char_classes.h"
@@ -17,7 +18,7 @@ namespace client_common::internal {
 
 // Empty, not starting with an ASCII letter, or holding anything but ASCII
 // letters, digits, "_" and "-" (bytes above 127 are in no class).
-inline bool malformed_key(const std::string& key) {
+inline bool malformed_key(std::string_view key) {
   if (key.empty() || !contains(kLetters, key[0])) return true;
   return std::any_of(key.begin() + 1, key.end(), [](char c) {
     return !contains(kLetters, c) && !contains(kKeyTail, c);
@@ -25,14 +26,14 @@ inline bool malformed_key(const std::string& key) {
 }
 
 inline bool matches_key(const option_list::option& record,
-                        const std::string& key) {
+                        std::string_view key) {
   return equal_ignoring_case(record.short_key, key) ||
          equal_ignoring_case(record.long_key, key);
 }
 
 // The first record whose long key equals `key` ignoring case, or null.
 inline const option_list::option* find_long_key(
-    const std::list<option_list::option>& options, const std::string& key) {
+    const std::list<option_list::option>& options, std::string_view key) {
   const auto found = std::find_if(options.begin(), options.end(),
                                   [&](const option_list::option& o) {
                                     return equal_ignoring_case(o.long_key, key);
@@ -40,14 +41,35 @@ inline const option_list::option* find_long_key(
   return found == options.end() ? nullptr : &*found;
 }
 
-// The first record matching `key` by its short or long key, or null.
-inline option_list::option* first_match(std::list<option_list::option>& options,
-                                        const std::string& key) {
-  const auto found = std::find_if(
-      options.begin(), options.end(),
-      [&](const option_list::option& o) { return matches_key(o, key); });
-  return found == options.end() ? nullptr : &*found;
+// What a key reaches, in one walk: the first record matching it by its short
+// or long key, which decides whether the key is a switch, and the first
+// match that may be assigned from this origin, which takes the value.
+struct KeyRecords {
+  option_list::option* first = nullptr;
+  option_list::option* assignable = nullptr;
+  bool is_switch() const { return first != nullptr && first->is_bool; }
+};
+
+inline KeyRecords find_key(std::list<option_list::option>& options,
+                           std::string_view key, bool from_uri) {
+  KeyRecords found;
+  for (option_list::option& o : options) {
+    if (!matches_key(o, key)) continue;
+    if (found.first == nullptr) found.first = &o;
+    if (!from_uri || o.uri_settable) {
+      found.assignable = &o;
+      break;
+    }
+  }
+  return found;
 }
+
+// set's and set_true's rules, for a key already looked up: an assignment
+// refused appends its rejection record and returns false.
+bool assign_value(option_list& table, std::string_view key, std::string&& value,
+                  bool from_uri, bool warn_deprecated, const KeyRecords& found);
+bool assign_true(option_list& table, std::string_view key, bool from_uri,
+                 bool warn_deprecated, const KeyRecords& found);
 
 }  // namespace client_common::internal
 

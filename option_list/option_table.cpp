@@ -7,7 +7,7 @@
 
 using client_common::internal::contains;
 using client_common::internal::equal_ignoring_case;
-using client_common::internal::first_match;
+using client_common::internal::find_key;
 using client_common::internal::kKeyTail;
 using client_common::internal::kLetters;
 using client_common::internal::malformed_key;
@@ -17,12 +17,18 @@ void option_list::add(std::string short_key, std::string long_key, bool is_bool,
                       bool show_value, bool deprecated, bool uri_settable) {
   // Malformed and duplicate keys are kept: lookups take the first match and
   // the reports list every record, so nothing here needs to check them.
-  // The value starts as a copy of the default.
-  std::string value = default_value;
-  options.push_back({std::move(short_key), std::move(long_key), is_bool,
-                     std::move(description), std::move(value),
-                     std::move(default_value), show_value, deprecated,
-                     /*is_set=*/false, uri_settable});
+  // Each string is moved once, into the record built in place; the value
+  // starts as a copy of the default.
+  option& o = options.emplace_back();
+  o.short_key = std::move(short_key);
+  o.long_key = std::move(long_key);
+  o.is_bool = is_bool;
+  o.description = std::move(description);
+  o.value = default_value;
+  o.default_value = std::move(default_value);
+  o.show_value = show_value;
+  o.deprecated = deprecated;
+  o.uri_settable = uri_settable;
 }
 
 bool option_list::bad_key_format(std::string key) { return malformed_key(key); }
@@ -40,7 +46,7 @@ bool option_list::is_num(const char* c) {
 }
 
 bool option_list::is_a_key(std::string key) {
-  return !malformed_key(key) && first_match(options, key) != nullptr;
+  return !malformed_key(key) && find_key(options, key, false).first != nullptr;
 }
 
 std::string option_list::get(std::string key) {

@@ -3,21 +3,31 @@
 #ifndef SAFE_STR_EQUAL_IGNORING_CASE_H_
 #define SAFE_STR_EQUAL_IGNORING_CASE_H_
 
-#include <string>
-
-#include "safe_str/safe_str.h"
+#include <cctype>
+#include <string_view>
 
 namespace client_common::internal {
 
-// True when `a` and `b` have the same length and are equal ignoring case.
-// The length test comes first, so the bounded comparison never sees an empty
-// destination (which it would report as a zero dmax). Identical bytes are
-// equal in any case mapping; only other pairs need the comparison, which is
-// what makes a lookup's final match cheap.
-inline bool equal_ignoring_case(const std::string& a, const std::string& b) {
+// True when `a` and `b` have the same length and are equal ignoring case, by
+// qarel_strcasecmp_s's rule with the length as bound: bytes upper-cased with
+// toupper, and the first terminator in either ends the comparison. Written
+// out here, so a lookup neither copies its key nor calls through the
+// checked interface for every record.
+inline bool equal_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  if (a == b) return true;
-  return qarel_strcasecmp_s_wrapper(a, b) == 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const unsigned char x = a[i], y = b[i];
+    if (x == y) {
+      if (x == '\0') return true;  // a terminator ends the comparison
+      continue;
+    }
+    if (x == '\0' || y == '\0') return false;
+    // Two ASCII bytes that are no case pair differ in every locale; only
+    // the rest need the locale's toupper.
+    if (x < 0x80 && y < 0x80 && (x | 0x20) != (y | 0x20)) return false;
+    if (std::toupper(x) != std::toupper(y)) return false;
+  }
+  return true;
 }
 
 }  // namespace client_common::internal
