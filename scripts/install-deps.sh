@@ -11,7 +11,7 @@ packages=(
   libcurl4-openssl-dev
   gcovr
   debhelper help2man lintian man-db abigail-tools
-  valgrind
+  valgrind python3
 )
 
 missing=()
