@@ -1,25 +1,23 @@
 // Runs a fuzz target without libFuzzer over every file of the folders named on
 // the command line, in name order. ctest replays each target's checked-in
 // corpus this way, so its properties guard every build.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
-#include <vector>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv) {
   LLVMFuzzerInitialize(&argc, &argv);
-  std::vector<std::filesystem::path> inputs;
+  std::set<std::filesystem::path> inputs;
   for (int i = 1; i < argc; ++i)
     for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
-      inputs.push_back(entry.path());
-  std::sort(inputs.begin(), inputs.end());
+      inputs.insert(entry.path());
   for (const auto& path : inputs) {
     std::ifstream in(path, std::ios::binary);
     const std::string data(std::istreambuf_iterator<char>(in), {});

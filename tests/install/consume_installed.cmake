@@ -1,6 +1,8 @@
 # cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DCXX=... -P this
+# Each step gets a minute: a consumer that hangs fails instead of waiting
+# out the test's own timeout.
 function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc
+  execute_process(COMMAND ${ARGN} TIMEOUT 60 RESULT_VARIABLE rc
     OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")

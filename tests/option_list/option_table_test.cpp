@@ -18,7 +18,9 @@ TEST(OptionTable, KeyRulesAndCharacterClasses) {
                         static_cast<const char*>(nullptr)})
     EXPECT_FALSE(t.is_alpha(c) || t.is_num(c)) << (c ? c : "null");
   EXPECT_TRUE(t.case_comp("Full-Screen", "FULL-screen") && t.case_comp("", ""));
-  EXPECT_FALSE(t.case_comp("", "a"));
+  // A terminator ends the comparison, as in qarel_strcasecmp_s.
+  EXPECT_TRUE(t.case_comp(std::string("a\0x", 3), std::string("A\0y", 3)));
+  EXPECT_FALSE(t.case_comp("", "a") || t.case_comp(std::string("a\0", 2), "ab"));
 }
 
 TEST(OptionTable, KeysMatchIgnoringCaseAndTheFirstRecordWins) {

@@ -63,8 +63,6 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
           "0 \nShort                       Long Key           Value Description\n"
           "-----                       --------           ----- -----------\n"
           "   -a                        address               h Host to connect to\n"},
-      {{"parse", "connect-tag=secret"}, "connect-tag        ******** Connection tag"},
-      {{"parse", "foo"}, "1 \nShort"},
       {{"parse", "foo"}, "\nRejected: CL_param:'foo' \n"},
       {{"parse", uri + "?a b", "%%s%n", std::string(5000, 'x')},
           "\nA launch URI is malformed.\n"},
@@ -82,7 +80,6 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
       {{"version"}, "0 product name           Quorvane Qarel Desktop Client\n"},
       {{"options"}, "   -m                       multimon                 DEPRECATED\n"},
       {{"options", "--table"}, "\nm|multimon|switch||deprecated|Span all monitors"},
-      {{"options", "--table"}, "\n|connect-tag|valued||masked|Connection tag"},
       {{}, "argv[2] = connect-tag=tag%2f1\n"},  // composes, then parses back
       {{}, "Rejected: none\nMalformed: no\n"},
       // --explain: every reason, with the client's table.
