@@ -1,6 +1,5 @@
 // Assigning option values: the only way a value enters the table after
 // registration.
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 

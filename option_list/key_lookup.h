@@ -1,7 +1,8 @@
-// Internal: the key rules and how the table finds records. Assignments and
-// key tests match the short or the long key; reads match the long key only.
-// First match wins. Free functions over string views, so neither the members,
-// which take their strings by value, nor the parser copy a key again.
+// Internal: the key rules, how the table finds records, and set's rules for
+// a key already found. Assignments and key tests match the short or the long
+// key; reads match the long key only. First match wins. Free functions over
+// string views, so neither the members, which take their strings by value,
+// nor the parser copy a key again.
 #ifndef OPTION_LIST_KEY_LOOKUP_H_
 #define OPTION_LIST_KEY_LOOKUP_H_
 
