@@ -68,9 +68,12 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
   EXPECT_EQ(qarel_safe_api_strcincmp_s(page.AtEnd("Key"), "KEY", 3), 0);
   EXPECT_EQ(reports(), Reports{});
   // Every violation is reported, and the comparison goes on.
+  // A count of 0 compares the first pair only.
   EXPECT_EQ(qarel_safe_api_strcincmp_s("b", "a", 0), 1);
+  EXPECT_EQ(qarel_safe_api_strcincmp_s("ab", "ac", 0), 0);
   EXPECT_EQ(qarel_safe_api_strcincmp_s(nullptr, nullptr, 1), 0);
   EXPECT_EQ(reports(), (Reports{"401 qarel_strcasecmp_s: count is 0",
+                                "401 qarel_strcasecmp_s: count is 0",
                                 "400 qarel_strcasecmp_s: dest is null",
                                 "400 qarel_strcasecmp_s: src is null"}));
 }
