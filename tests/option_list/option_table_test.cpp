@@ -20,7 +20,8 @@ TEST(OptionTable, KeyRulesAndCharacterClasses) {
   EXPECT_TRUE(t.case_comp("Full-Screen", "FULL-screen") && t.case_comp("", ""));
   // A terminator ends the comparison, as in qarel_strcasecmp_s.
   EXPECT_TRUE(t.case_comp(std::string("a\0x", 3), std::string("A\0y", 3)));
-  EXPECT_FALSE(t.case_comp("", "a") || t.case_comp(std::string("a\0", 2), "ab"));
+  EXPECT_FALSE(t.case_comp("", "a") ||
+               t.case_comp(std::string("a\0", 2), "ab"));
 }
 
 TEST(OptionTable, KeysMatchIgnoringCaseAndTheFirstRecordWins) {
