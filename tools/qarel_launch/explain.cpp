@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -54,11 +55,16 @@ std::string shown_value(const option_list::option& o) {
   return o.show_value ? "= \"" + o.value + "\"" : "= ********";
 }
 
-// The first record with this short or long key, as the library looks up.
+// Whether `o` has this short or long key, as the library matches keys.
+bool has_key(const option_list::option& o, const std::string& key) {
+  return case_comp(o.short_key, key) || case_comp(o.long_key, key);
+}
+
+// The first record with this key, as the library looks up.
 const option_list::option* first_record(option_list& t,
                                         const std::string& key) {
   for (const option_list::option& o : t.options)
-    if (case_comp(o.short_key, key) || case_comp(o.long_key, key)) return &o;
+    if (has_key(o, key)) return &o;
   return nullptr;
 }
 
@@ -94,11 +100,10 @@ std::string reason(option_list& t, bool from_uri, const std::string& key,
   if (t.bad_key_format(key)) return "malformed key";
   if (!t.is_a_key(key)) return "unknown key";
   if (from_uri) {
-    bool settable = false;
-    for (const option_list::option& o : t.options)
-      settable = settable ||
-                 ((case_comp(o.short_key, key) || case_comp(o.long_key, key)) &&
-                  o.uri_settable);
+    const bool settable = std::any_of(
+        t.options.begin(), t.options.end(), [&](const option_list::option& o) {
+          return o.uri_settable && has_key(o, key);
+        });
     if (!settable) return "a key a launch URI may not set";
     if (part.find('=') == std::string::npos && !t.is_boolean(key))
       return "a launch-URI key with no value";
@@ -111,36 +116,45 @@ struct State {
   bool malformed;
 };
 
-// What one step did to the table, as lines; empty when it did nothing.
-// `malformed` is whether this step alone made a launch URI malformed.
-std::vector<std::string> changes(const option_list& before, option_list& after,
-                                 const std::string& part, bool malformed,
-                                 bool authority) {
+// What one step did: its lines (none when it did nothing), and the records
+// it set.
+struct Step {
   std::vector<std::string> lines;
+  std::vector<const option_list::option*> set;
+};
+
+// `malformed` is whether this step alone made a launch URI malformed.
+Step changes(const option_list& before, option_list& after,
+             const std::string& part, bool malformed, bool authority) {
+  Step step;
   auto b = before.options.begin();
   for (const option_list::option& o : after.options) {
-    if (o.is_set != b->is_set || o.value != b->value)
-      lines.push_back("sets " + name(o) + " " + shown_value(o));
+    if (o.is_set != b->is_set || o.value != b->value) {
+      step.lines.push_back("sets " + name(o) + " " + shown_value(o));
+      step.set.push_back(&o);
+    }
     ++b;
   }
   const bool refused = after.rejected_params != before.rejected_params;
   for (const auto& [uri, key] :
        records(after.rejected_params.substr(before.rejected_params.size())))
-    lines.push_back("refused, " + std::string(uri ? "URI_opt" : "CL_param") +
-                    ":'" + key + "': " + reason(after, uri, key, part));
+    step.lines.push_back("refused, " +
+                         std::string(uri ? "URI_opt" : "CL_param") + ":'" +
+                         key + "': " + reason(after, uri, key, part));
   if (malformed) {
-    lines.push_back(authority ? "an empty host makes the launch URI malformed"
-                    : refused ? "this makes the launch URI malformed"
-                              : "a reserved character or blank in the value "
-                                "makes the launch URI malformed");
+    step.lines.push_back(
+        authority ? "an empty host makes the launch URI malformed"
+        : refused ? "this makes the launch URI malformed"
+                  : "a reserved character or blank in the value makes the "
+                    "launch URI malformed");
   }
-  return lines;
+  return step;
 }
 
 // The argument or part as shown: a masked option's value, after "=" or on
 // its own, reads ******** as it does in the reports.
 std::string shown_part(option_list& t, const std::string& part,
-                       const std::vector<std::string>& lines) {
+                       const Step& step) {
   const std::size_t equals = part.find('=');
   const std::size_t key = part.find_first_not_of('-');
   const option_list::option* o =
@@ -148,8 +162,8 @@ std::string shown_part(option_list& t, const std::string& part,
           ? nullptr
           : first_record(t, part.substr(key, equals - key));
   if (o && !o->show_value) return part.substr(0, equals + 1) + "********";
-  for (const std::string& line : lines)
-    if (line.find("= ********") != std::string::npos) return "********";
+  for (const option_list::option* set : step.set)
+    if (!set->show_value) return "********";
   return part;
 }
 
@@ -191,7 +205,7 @@ void explain_uri(const std::string& uri, const option_list& before,
   }
   struct Part {
     std::string text, shown;
-    std::vector<std::string> lines;
+    Step step;
   };
   std::vector<Part> parts;
   std::string shown_uri = uri.substr(0, kAuthorityStart);
@@ -211,22 +225,22 @@ void explain_uri(const std::string& uri, const option_list& before,
                                 alone);
     });
     // The authority sets "port" and "address" from its text.
-    std::vector<std::string> lines =
-        changes(previous, next, i == 0 ? "address=" + part : part,
-                part_malformed, i == 0);
-    const std::string shown = shown_part(next, part, lines);
+    Step step = changes(previous, next, i == 0 ? "address=" + part : part,
+                        part_malformed, i == 0);
+    const std::string shown = shown_part(next, part, step);
     shown_uri += shown + uri.substr(at[i], 1);
-    parts.push_back({part, shown, std::move(lines)});
+    parts.push_back({part, shown, std::move(step)});
     from = at[i] + 1;
     previous = std::move(next);
   }
   std::printf("\"%s\":\n", shown_uri.c_str());
   if (previous.rejected_params != after.rejected_params) {
-    print("  ", shown_uri, changes(before, after, uri, malformed, false));
+    print("  ", shown_uri, changes(before, after, uri, malformed, false).lines);
     return;
   }
   for (const Part& p : parts)
-    if (!p.text.empty() || !p.lines.empty()) print("  ", p.shown, p.lines);
+    if (!p.text.empty() || !p.step.lines.empty())
+      print("  ", p.shown, p.step.lines);
 }
 
 bool same_outcome(const State& a, const State& b) {
@@ -264,8 +278,8 @@ bool explain_arguments(const Args& args, option_list& table, bool& agrees) {
       waiting = nullptr;  // a parameter drops it; none leaves it, unnamed
       continue;
     }
-    std::vector<std::string> lines =
-        changes(before, state.table, arg, false, false);
+    Step step = changes(before, state.table, arg, false, false);
+    std::vector<std::string>& lines = step.lines;
     const std::size_t dashes = arg.find_first_not_of('-');
     const option_list::option* key =
         dashes == std::string::npos
@@ -279,19 +293,20 @@ bool explain_arguments(const Args& args, option_list& table, bool& agrees) {
       if (waiting)
         lines.back() += ", dropping " + name(*waiting) + ", which was waiting";
       waiting = key;
-      print("", shown_part(state.table, arg, lines), lines);
+      print("", shown_part(state.table, arg, step), lines);
       continue;
     }
     // A value that fills a waiting key with what it held already changes
     // nothing that shows.
     if (waiting &&
-        (lines.empty() || (lines.size() == 1 &&
-                           lines[0].rfind("sets " + name(*waiting), 0) == 0))) {
+        (lines.empty() ||
+         (lines.size() == 1 && step.set == decltype(step.set){waiting}))) {
       lines = {"fills " + name(*waiting) + ", which was waiting, " +
                shown_value(*waiting)};
+      step.set = {waiting};
     }
     waiting = nullptr;
-    print("", shown_part(state.table, arg, lines), lines);
+    print("", shown_part(state.table, arg, step), lines);
   }
   agrees = same_outcome(state, whole);
   table = std::move(state.table);
