@@ -21,17 +21,22 @@ bool reject(std::string& rejected_params, std::string_view key, bool from_uri) {
   return false;
 }
 
-void assign(option_list::option& record, std::string&& value,
-            bool warn_deprecated) {
-  record.value = std::move(value);
-  record.is_set = true;
-  if (!warn_deprecated || !record.deprecated) return;
+// Out of line, so that the common assignment needs no stack frame for it.
+[[gnu::noinline, gnu::cold]] void warn_deprecated_use(
+    const option_list::option& record) {
   log(LEVEL_CRITICAL,
       "Deprecated Parameter '" + record.long_key + "' (" + record.short_key +
           ") used",
       -501);
   std::printf("Deprecated Parameter '%s' (%s) used.\n", record.long_key.c_str(),
               record.short_key.c_str());
+}
+
+void assign(option_list::option& record, std::string&& value,
+            bool warn_deprecated) {
+  record.value = std::move(value);
+  record.is_set = true;
+  if (warn_deprecated && record.deprecated) warn_deprecated_use(record);
 }
 }  // namespace
 

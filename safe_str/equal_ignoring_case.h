@@ -15,6 +15,7 @@ namespace client_common::internal {
 // checked interface for every record.
 inline bool equal_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // the usual match, compared in one call
   for (std::size_t i = 0; i < a.size(); ++i) {
     const unsigned char x = a[i], y = b[i];
     if (x == y) {
