@@ -119,6 +119,12 @@ bool parse_uri_parameter(std::string_view parameter, option_list& opts) {
   return malformed_key(parameter);
 }
 
+void set_from_uri(option_list& opts, std::string_view key,
+                  std::string_view value) {
+  assign_value(opts, key, std::string(value), true, true,
+               find_key(opts.options, key, true));
+}
+
 }  // namespace client_common::internal
 
 bool parseArg(const std::string& token, option_list& opts, bool from_uri) {

@@ -12,6 +12,8 @@ namespace client_common::internal {
 // The scheme, matched in any letter case, and the marker that follows it.
 inline constexpr std::string_view kScheme = "quorvane-qarel:";
 inline constexpr std::string_view kAuthorityMarker = "//";
+// The authority (host and port) ends at the first of these.
+inline constexpr ByteSet kAuthorityEnd = byte_set({"/?"});
 // Between query parameters.
 inline constexpr std::string_view separator = "&";
 // RFC 3986's reserved characters (gen-delims, then sub-delims). A raw
