@@ -10,7 +10,9 @@
 #include <list>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "option_list/ignore_value.h"
 #include "option_list/option_list.h"
 #include "safe_str/char_classes.h"
 #include "safe_str/equal_ignoring_case.h"
@@ -65,12 +67,40 @@ inline KeyRecords find_key(std::list<option_list::option>& options,
   return found;
 }
 
-// set's and set_true's rules, for a key already looked up: an assignment
-// refused appends its rejection record and returns false.
-bool assign_value(option_list& table, std::string_view key, std::string&& value,
-                  bool from_uri, bool warn_deprecated, const KeyRecords& found);
-bool assign_true(option_list& table, std::string_view key, bool from_uri,
-                 bool warn_deprecated, const KeyRecords& found);
+// Out of line, as they are rarely taken: appending the rejection record of
+// a refused assignment (returns false), and the deprecation warning.
+bool reject(option_list& table, std::string_view key, bool from_uri);
+void warn_deprecated_use(const option_list::option& record);
+
+inline void store(option_list::option& record, std::string&& value,
+                  bool warn_deprecated) {
+  record.value = std::move(value);
+  record.is_set = true;
+  if (warn_deprecated && record.deprecated) warn_deprecated_use(record);
+}
+
+// set's and set_true's rules, for a key already looked up. Inline, so that
+// the parsers' calls need no frame of their own.
+inline bool assign_value(option_list& table, std::string_view key,
+                         std::string&& value, bool from_uri,
+                         bool warn_deprecated, const KeyRecords& found) {
+  if (malformed_key(key) || value == IGNORE_VALUE ||
+      found.assignable == nullptr)
+    return reject(table, key, from_uri);
+  store(*found.assignable, std::move(value), warn_deprecated);
+  return true;
+}
+
+// The switch test reads the first match; the assignment takes the first match
+// allowed from this origin, which may be a later duplicate.
+inline bool assign_true(option_list& table, std::string_view key,
+                        bool from_uri, bool warn_deprecated,
+                        const KeyRecords& found) {
+  if (!found.is_switch() || found.assignable == nullptr)
+    return reject(table, key, from_uri);
+  store(*found.assignable, "True", warn_deprecated);
+  return true;
+}
 
 }  // namespace client_common::internal
 
