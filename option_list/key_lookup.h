@@ -93,9 +93,8 @@ inline bool assign_value(option_list& table, std::string_view key,
 
 // The switch test reads the first match; the assignment takes the first match
 // allowed from this origin, which may be a later duplicate.
-inline bool assign_true(option_list& table, std::string_view key,
-                        bool from_uri, bool warn_deprecated,
-                        const KeyRecords& found) {
+inline bool assign_true(option_list& table, std::string_view key, bool from_uri,
+                        bool warn_deprecated, const KeyRecords& found) {
   if (!found.is_switch() || found.assignable == nullptr)
     return reject(table, key, from_uri);
   store(*found.assignable, "True", warn_deprecated);
