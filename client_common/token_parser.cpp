@@ -38,22 +38,23 @@ void assign(option_list& opts, std::string_view key, const KeyRecords& found,
 
 // "key=value", the key starting after `dashes` leading dashes; the value is
 // percent-decoded. A switch takes no value: the whole token after the
-// dashes then becomes the key, which the table refuses. Returns the key
-// assigned.
-std::string_view assign_key_and_value(option_list& opts, std::string_view token,
-                                      std::size_t dashes, std::size_t equals,
-                                      bool from_uri) {
+// dashes then becomes the key, which the table refuses. Returns whether the
+// key tried is malformed: only a refused value needs that test, as set
+// takes no malformed key.
+bool assign_key_and_value(option_list& opts, std::string_view token,
+                          std::size_t dashes, std::size_t equals,
+                          bool from_uri) {
   const std::string_view key = token.substr(dashes, equals - dashes);
   const KeyRecords found = find_key(opts.options, key, from_uri);
   if (!found.is_switch()) {
-    assign(opts, key, found, percent::decode(token.substr(equals + 1)),
-           from_uri);
-    return key;
+    return !assign_value(opts, key, percent::decode(token.substr(equals + 1)),
+                         from_uri, true, found) &&
+           malformed_key(key);
   }
   const std::string_view whole = token.substr(dashes);
   assign(opts, whole, find_key(opts.options, whole, from_uri), std::string(),
          from_uri);
-  return whole;
+  return malformed_key(whole);
 }
 
 void parse_command_line_token(std::string_view token, option_list& opts) {
@@ -109,9 +110,8 @@ bool parse_uri_parameter(std::string_view parameter, option_list& opts) {
   const std::size_t equals = parameter.find('=');
   if (equals != std::string_view::npos) {
     const bool reserved = any_in(kReserved, parameter.substr(equals + 1));
-    const std::string_view key =
-        assign_key_and_value(opts, parameter, 0, equals, true);
-    return reserved || malformed_key(key);
+    const bool bad_key = assign_key_and_value(opts, parameter, 0, equals, true);
+    return reserved || bad_key;
   }
   const KeyRecords found = find_key(opts.options, parameter, true);
   assign(opts, parameter, found,
