@@ -41,9 +41,7 @@ std::string percent_encode(const std::string& s) {
   return out;
 }
 
-std::string percent::decode(std::string_view s) {
-  // Most launch values hold no escape at all: copied as they are.
-  if (s.find('%') == std::string_view::npos) return std::string(s);
+std::string percent::decode_escapes(std::string_view s) {
   std::string out(s.size() + slack_for(s.size()), '\0');
   const auto done = percent::decode_vector(s.data(), s.size(), &out[0]);
   char* o = &out[0] + done.written;

@@ -12,7 +12,11 @@
 namespace client_common::internal::percent {
 
 // percent_decode over any part of a text, so callers need not copy it out.
-std::string decode(std::string_view s);
+// Most launch values hold no escape: those are copied inline.
+std::string decode_escapes(std::string_view s);
+inline std::string decode(std::string_view s) {
+  return s.find('%') == s.npos ? std::string(s) : decode_escapes(s);
+}
 
 // The kernels store whole registers: `out` needs room for kSlack bytes
 // beyond what they write. Inputs shorter than kMinKernelInput are left to
