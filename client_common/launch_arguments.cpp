@@ -1,8 +1,7 @@
-// Command-line tokens and launch-URI parameters into option assignments. Each
-// key is looked up once, and read in place: only a value that is stored, and
-// a key that waits, are copied out of the token.
-#include "client_common/token_parser.h"
-
+// Launch arguments into option assignments: command-line tokens, launch URIs
+// and whole argument vectors. Each key is looked up once, and read in place:
+// only a value that is stored, and a key that waits, are copied out of the
+// argument.
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -13,6 +12,8 @@
 #include "option_list/ignore_value.h"
 #include "option_list/key_lookup.h"
 #include "safe_str/char_classes.h"
+#include "safe_str/equal_ignoring_case.h"
+#include "safe_str/safe_str.h"
 
 namespace client_common::internal {
 namespace {
@@ -41,9 +42,11 @@ void assign(option_list& opts, std::string_view key, const KeyRecords& found,
 // dashes then becomes the key, which the table refuses. Returns whether the
 // key tried is malformed: only a refused value needs that test, as set
 // takes no malformed key.
-bool assign_key_and_value(option_list& opts, std::string_view token,
-                          std::size_t dashes, std::size_t equals,
-                          bool from_uri) {
+[[gnu::always_inline]] inline bool assign_key_and_value(option_list& opts,
+                                                        std::string_view token,
+                                                        std::size_t dashes,
+                                                        std::size_t equals,
+                                                        bool from_uri) {
   const std::string_view key = token.substr(dashes, equals - dashes);
   const KeyRecords found = find_key(opts.options, key, from_uri);
   if (!found.is_switch()) {
@@ -100,8 +103,6 @@ void parse_command_line_token(std::string_view token, option_list& opts) {
   }
 }
 
-}  // namespace
-
 // A launch-URI parameter never waits for a value, and drops a key that was
 // waiting. True when it is malformed: a reserved character in its raw value,
 // or a badly formed final key.
@@ -114,9 +115,21 @@ bool parse_uri_parameter(std::string_view parameter, option_list& opts) {
     return reserved || bad_key;
   }
   const KeyRecords found = find_key(opts.options, parameter, true);
-  assign(opts, parameter, found,
-         std::string(found.is_switch() ? "" : IGNORE_VALUE), true);
+  if (found.is_switch()) {
+    assign_true(opts, parameter, true, true, found);
+  } else {
+    assign_value(opts, parameter, std::string(IGNORE_VALUE), true, true, found);
+  }
   return malformed_key(parameter);
+}
+
+constexpr std::size_t kAuthorityStart =
+    kScheme.size() + kAuthorityMarker.size();
+
+bool has_scheme(const std::string& arg) {
+  return arg.size() >= kScheme.size() &&
+         equal_ignoring_case(std::string_view(arg).substr(0, kScheme.size()),
+                             kScheme);
 }
 
 void set_from_uri(option_list& opts, std::string_view key,
@@ -125,11 +138,73 @@ void set_from_uri(option_list& opts, std::string_view key,
                find_key(opts.options, key, true));
 }
 
+}  // namespace
 }  // namespace client_common::internal
 
+using client_common::internal::contains;
+using client_common::internal::has_scheme;
+using client_common::internal::kAuthorityEnd;
+using client_common::internal::kAuthorityMarker;
+using client_common::internal::kAuthorityStart;
+using client_common::internal::kBlanks;
+using client_common::internal::kScheme;
+using client_common::internal::parse_command_line_token;
+using client_common::internal::parse_uri_parameter;
+using client_common::internal::separator;
+using client_common::internal::set_from_uri;
+
 bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
-  if (from_uri)
-    return client_common::internal::parse_uri_parameter(token, opts);
-  client_common::internal::parse_command_line_token(token, opts);
+  if (from_uri) return parse_uri_parameter(token, opts);
+  parse_command_line_token(token, opts);
   return false;  // command-line tokens are never malformed
+}
+
+bool arg_to_params(const std::vector<std::string>& args, option_list& opts) {
+  bool malformed = false;
+  for (const std::string& arg : args) {
+    const bool bad =
+        has_scheme(arg) ? parse_uri(arg, opts) : parseArg(arg, opts, false);
+    malformed = malformed || bad;
+  }
+  return malformed;
+}
+
+bool parse_uri(const std::string& uri, option_list& opts) {
+  if (uri.size() < kAuthorityStart ||
+      uri.compare(kScheme.size(), kAuthorityMarker.size(), kAuthorityMarker) !=
+          0) {
+    return false;
+  }
+  // Scanned as a view: its finds are inline calls of memchr.
+  const std::string_view view(uri);
+  const std::size_t authority_end = static_cast<std::size_t>(
+      std::find_if(view.begin() + kAuthorityStart, view.end(),
+                   [](char c) { return contains(kAuthorityEnd, c); }) -
+      view.begin());
+  const std::string_view host =
+      view.substr(kAuthorityStart, authority_end - kAuthorityStart);
+  const std::size_t colon = std::min(host.find(':'), host.size());
+  if (colon < host.size()) set_from_uri(opts, "port", host.substr(colon + 1));
+  set_from_uri(opts, "address", host.substr(0, colon));
+  bool malformed = colon == 0;
+
+  // The character that ended the authority is skipped, "/" or "?" alike;
+  // a path is not recognised and becomes part of the first parameter.
+  std::size_t pos =
+      std::min(view.find_first_not_of('?', authority_end + 1), view.size());
+  // A parameter holding a blank makes the URI malformed: the parameters
+  // are all that follows, less their separators.
+  if (pos < uri.size() &&
+      std::any_of(kBlanks.begin(), kBlanks.end(), [&](char blank) {
+        return view.find(blank, pos) != view.npos;
+      }))
+    malformed = true;
+  while (pos < uri.size()) {
+    const std::size_t next =
+        std::min(view.find(separator.front(), pos), view.size());
+    if (parse_uri_parameter(view.substr(pos, next - pos), opts))
+      malformed = true;
+    pos = next + 1;
+  }
+  return malformed;
 }
