@@ -50,6 +50,7 @@ Progress encode_vector(const char* in, std::size_t size, char* out) {
 
 Progress decode_vector(const char* in, std::size_t size, char* out) {
 #if CLIENT_COMMON_PERCENT_KERNELS
+  if (size < kMinKernelInput) return {0, 0};  // no whole block to decode
   if (has_avx2()) {
     const Progress wide = decode_avx2(in, size, out);
     const Progress rest = decode_ssse3(in + wide.consumed, size - wide.consumed,
