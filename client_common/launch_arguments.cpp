@@ -28,8 +28,9 @@ struct PendingKey {
 PendingKey pending;
 
 // set_true when the key's first record is a switch, set with `value` else.
-void assign(option_list& opts, std::string_view key, const KeyRecords& found,
-            std::string&& value, bool from_uri) {
+inline void assign(option_list& opts, std::string_view key,
+                   const KeyRecords& found, std::string&& value,
+                   bool from_uri) {
   if (found.is_switch()) {
     assign_true(opts, key, from_uri, true, found);
   } else {
@@ -41,7 +42,8 @@ void assign(option_list& opts, std::string_view key, const KeyRecords& found,
 // percent-decoded. A switch takes no value: the whole token after the
 // dashes then becomes the key, which the table refuses. Returns whether the
 // key tried is malformed: only a refused value needs that test, as set
-// takes no malformed key.
+// takes no malformed key. Always inlined: left to its size rule, the
+// compiler keeps it out of line, and every argument pays for the call.
 [[gnu::always_inline]] inline bool assign_key_and_value(option_list& opts,
                                                         std::string_view token,
                                                         std::size_t dashes,

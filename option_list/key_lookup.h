@@ -23,9 +23,9 @@ namespace client_common::internal {
 // letters, digits, "_" and "-" (bytes above 127 are in no class).
 inline bool malformed_key(std::string_view key) {
   if (key.empty() || !contains(kLetters, key[0])) return true;
-  return std::any_of(key.begin() + 1, key.end(), [](char c) {
-    return !contains(kLetters, c) && !contains(kKeyTail, c);
-  });
+  for (const char c : key.substr(1))
+    if (!contains(kKeyBytes, c)) return true;
+  return false;
 }
 
 inline bool matches_key(const option_list::option& record,

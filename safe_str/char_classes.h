@@ -42,8 +42,12 @@ inline constexpr char kHexDigits[] = "0123456789abcdef";
 
 inline constexpr ByteSet kLetters = byte_set({kUpperCase, kLowerCase});
 inline constexpr ByteSet kDigits = byte_set({kDecimalDigits});
-// What an option key admits after its first letter, letters aside.
-inline constexpr ByteSet kKeyTail = byte_set({kDecimalDigits, "_-"});
+// What an option key admits after its first letter: kKeyBytes all of it,
+// kKeyTail less the letters.
+inline constexpr std::string_view kKeyMarks = "_-";
+inline constexpr ByteSet kKeyTail = byte_set({kDecimalDigits, kKeyMarks});
+inline constexpr ByteSet kKeyBytes =
+    byte_set({kUpperCase, kLowerCase, kDecimalDigits, kKeyMarks});
 // RFC 3986's unreserved bytes, which percent coding copies unchanged.
 inline constexpr ByteSet kUnreserved =
     byte_set({kUpperCase, kLowerCase, kDecimalDigits, "-._~"});
