@@ -67,8 +67,8 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       {{kUri + "h?a=1#top"}, "! address=h a=1#top | "},  // "#" is reserved
       {{kUri + "h?a=1%23top&a=2"}, "address=h a=2 | "},
       {{kUri + "h?name=a=b"}, "! address=h name=a=b | "},
-      {{kUri + "h?name&cl-only=1&bogus=2"},
-          "address=h | URI_opt:'name' URI_opt:'cl-only' URI_opt:'bogus' "},
+      {{kUri + "h?name&cl-only=1&cl-switch&bogus=2"},
+          "address=h | URI_opt:'name' URI_opt:'cl-only' URI_opt:'cl-switch' URI_opt:'bogus' "},
       {{kUri + "h?full-screen=1"}, "! address=h | URI_opt:'full-screen=1' "},
       {{kUri + "h?--name=v"}, "! address=h | URI_opt:'--name' "},
       {{kUri + "h?%"}, "! address=h | URI_opt:'%' "},

@@ -25,6 +25,7 @@ inline option_list LaunchTable() {
   t.add("", "a", false, "", "A", true, false, true);
   t.add("", "connect-tag", false, "", "Tag", false, false, false);
   t.add("c", "cl-only", false, "", "Command line only", true, false, false);
+  t.add("", "cl-switch", true, "", "Command-line switch", true, false, false);
   t.add("o", "old", false, "", "Deprecated", true, true, true);
   return t;
 }
