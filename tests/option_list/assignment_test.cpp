@@ -54,19 +54,3 @@ TEST_F(Assignment, CallsLeaveTheTableInThisState) {
   }
   EXPECT_EQ(core_log().calls, Calls{}) << "only deprecated options log";
 }
-
-TEST_F(Assignment, DeprecatedOptionsWarnInTheLogThenOnStandardOutput) {
-  option_list t;
-  t.add("o", "old", false, "", "", true, true, false);
-  t.add("", "old-switch", true, "", "", true, true, false);
-  EXPECT_EQ(OutputWithLog([&] {
-              t.set("o", "1", false, false);  // not asked to warn
-              t.set("O", "2", false, true);
-              t.set_true("old-switch", false, true);
-            }),
-            "[log 110 0 -501] Deprecated Parameter 'old' (o) used\n"
-            "Deprecated Parameter 'old' (o) used.\n"
-            "[log 110 0 -501] Deprecated Parameter 'old-switch' () used\n"
-            "Deprecated Parameter 'old-switch' () used.\n");
-  EXPECT_EQ(State(t), "old=2 old-switch=True | ");
-}

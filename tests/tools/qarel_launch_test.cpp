@@ -79,6 +79,9 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
       {{"--version"}, "0 qarel-launch 2."},
       {{"version"}, "0 product name           Quorvane Qarel Desktop Client\n"},
       {{"options"}, "   -m                       multimon                 DEPRECATED\n"},
+      {{"options", "--table"}, "0 # short|long|kind|default|flags|description\n"
+          "a|address|valued||uri|Host to connect to\np|port|valued|443|uri|Port to connect to\n"
+          "|sni|valued||uri|TLS server name\n|connect-tag|valued||masked|Connection tag"},
       {{"options", "--table"}, "\nm|multimon|switch||deprecated|Span all monitors"},
       {{}, "argv[2] = connect-tag=tag%2f1\n"},  // composes, then parses back
       {{}, "Rejected: none\nMalformed: no\n"},
@@ -139,24 +142,6 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
         "   -a                        address               h ",
         "qarel-launch: Resource cleanup complete.\n"})
     EXPECT_NE(log.find(part), std::string::npos) << part << " in " << log;
-}
-
-TEST(QarelLaunch, TheStandardTableRoundTripsThroughItsFile) {
-  TempDir dir;
-  const Args args = {
-      "--explain",     "-l", "3",
-      "connect-tag=t", "-m", "quorvane-qarel://h:1?sni=x&full-screen&bogus"};
-  Args from_file = {"parse", "--table", "/dev/stdin"}, built_in = {"parse"};
-  from_file.insert(from_file.end(), args.begin(), args.end());
-  built_in.insert(built_in.end(), args.begin(), args.end());
-  // The event-log line on standard error carries the time.
-  const auto untimed = [](const std::string& run) {
-    return std::regex_replace(run, std::regex("\\S*Z \\[critical\\]"), "");
-  };
-  EXPECT_EQ(
-      untimed(Shell(
-          Command({"options", "--table"}) + " | " + Command(from_file), dir)),
-      untimed(Launch(built_in, dir)));
 }
 
 // The explanation adds up to the library's own outcome for every input of the
