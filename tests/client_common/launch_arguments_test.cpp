@@ -33,7 +33,7 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       // clang-format off
       // Command-line tokens: any number of dashes, or none.
       {{"--log-level=3", "-NAME=x%3Dy"}, "log-level=3 name=x=y | "},
-      {{"-l", "3", "name="}, "log-level=3 name= | "},
+      {{"-l", "3", "name=", "-n", "Ignore_this_value"}, "log-level=3 name= | CL_param:'n' "},
       {{"--name", "a%20b", "-l9"}, "log-level=9 name=a b | "},
       {{"n0", "-f3"}, "full-screen=True name=0 | "},  // a switch drops its digit
       {{"-l33", "-lx", "-l/"}, "| CL_param:'l33' CL_param:'lx' CL_param:'l/' "},
@@ -43,7 +43,7 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       {{"full-screen", "-USE-SMARTCARD"}, "full-screen=True use-smartcard=True | "},
       {{"--full-screen=1", "foo", "-", "", "--x y"},
           "| CL_param:'full-screen=1' CL_param:'foo' CL_param:'' CL_param:'' CL_param:'x y' "},
-      {{"-c", "v", "connect-tag=t"}, "connect-tag=t cl-only=v | "},
+      {{"-c3", "-c", "v", "connect-tag=t"}, "connect-tag=t cl-only=v | "},
       // Launch URIs: the scheme in any case, "//", host, port, parameters.
       {{kUri + "192.0.2.10:900?full-screen&sni=desk%2Dpool&log-level=3"},
           "address=192.0.2.10 port=900 full-screen=True sni=desk-pool log-level=3 | "},

@@ -33,7 +33,7 @@ struct CoreEventLog : ::testing::Test {
 TEST_F(CoreEventLog, WritesWholeLinesAtOrBelowTheLevel) {
   ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 3), 0);
   mQUOR_EVENT_LOG_MESSAGE(110, 0, -501, "%s and %d", "text", 42);
-  mQUOR_EVENT_LOG_MESSAGE(7, 3, 0, "debug");
+  mQUOR_EVENT_LOG_MESSAGE(7, 3, 0, "d");  // one character
   mQUOR_EVENT_LOG_MESSAGE(110, 4, 0, "dropped");
   EXPECT_EQ(qarel_client_log_level_set(5), 0);
   mQUOR_EVENT_LOG_MESSAGE(110, 5, 0, "%s", std::string(9999, 'x').c_str());
@@ -45,7 +45,7 @@ TEST_F(CoreEventLog, WritesWholeLinesAtOrBelowTheLevel) {
   mQUOR_EVENT_LOG_MESSAGE(110, 1, 0, "still dropped");
   EXPECT_EQ(Lines(dir.file("c.log")),
             (std::vector<std::string>{"[critical] 110 -501: text and 42",
-                                      "[debug] 7 0: debug",
+                                      "[debug] 7 0: d",
                                       "[5] 110 0: " + std::string(9999, 'x'),
                                       "[critical] 110 0: critical"}));
 }

@@ -59,7 +59,7 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
       {"abc", "abd", 2, 0},  // the last pair compared is equal
       {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0}, {"ab", "a", 5, 'B'}, {"ab", "aX", 1, 0},
       {"a", "ab", 5, -'B'},  // dest's terminator against "b"
-      {"abc", "xyz", 1, 'A' - 'X'}};
+      {"abc", "xyz", 3, 'A' - 'X'}};  // the first difference ends it
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(qarel_safe_api_strcincmp_s(c.dest, c.src, c.count), c.result)
@@ -72,8 +72,10 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
   EXPECT_EQ(qarel_safe_api_strcincmp_s("b", "a", 0), 1);
   EXPECT_EQ(qarel_safe_api_strcincmp_s("ab", "ac", 0), 0);
   EXPECT_EQ(qarel_safe_api_strcincmp_s(nullptr, nullptr, 1), 0);
+  EXPECT_EQ(qarel_safe_api_strcincmp_s("a", nullptr, 1), 0);
   EXPECT_EQ(reports(), (Reports{"401 qarel_strcasecmp_s: count is 0",
                                 "401 qarel_strcasecmp_s: count is 0",
                                 "400 qarel_strcasecmp_s: dest is null",
+                                "400 qarel_strcasecmp_s: src is null",
                                 "400 qarel_strcasecmp_s: src is null"}));
 }
