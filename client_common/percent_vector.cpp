@@ -3,16 +3,27 @@
 // the kernels, and processors without those sets, get the scalar code alone.
 #include "client_common/percent_vector.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include "safe_str/char_classes.h"
 
 namespace client_common::internal::percent {
 namespace {
 
 #if CLIENT_COMMON_PERCENT_KERNELS
+// CLIENT_COMMON_VECTOR_KERNELS=ssse3 in the environment keeps SSSE3 only, any
+// other value no kernel, so that a processor with AVX2 tests every path.
+bool allowed(std::string_view kernels) {
+  const char* limit = std::getenv("CLIENT_COMMON_VECTOR_KERNELS");
+  return limit == nullptr || (kernels == "ssse3" && kernels == limit);
+}
+
 bool has_ssse3() {
   static const bool yes = [] {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("ssse3") && __builtin_cpu_supports("popcnt");
+    return allowed("ssse3") && __builtin_cpu_supports("ssse3") &&
+           __builtin_cpu_supports("popcnt");
   }();
   return yes;
 }
@@ -20,7 +31,7 @@ bool has_ssse3() {
 bool has_avx2() {
   static const bool yes = [] {
     __builtin_cpu_init();
-    return has_ssse3() && __builtin_cpu_supports("avx2");
+    return allowed("avx2") && has_ssse3() && __builtin_cpu_supports("avx2");
   }();
   return yes;
 }
