@@ -196,8 +196,7 @@ bool parse_uri(const std::string& uri, option_list& opts) {
       std::min(view.find_first_not_of('?', authority_end + 1), view.size());
   // A parameter holding a blank makes the URI malformed: the parameters
   // are all that follows, less their separators.
-  if (pos < uri.size() &&
-      std::any_of(kBlanks.begin(), kBlanks.end(), [&](char blank) {
+  if (std::any_of(kBlanks.begin(), kBlanks.end(), [&](char blank) {
         return view.find(blank, pos) != view.npos;
       }))
     malformed = true;
