@@ -13,7 +13,6 @@
 #include "option_list/key_lookup.h"
 #include "safe_str/char_classes.h"
 #include "safe_str/equal_ignoring_case.h"
-#include "safe_str/safe_str.h"
 
 namespace client_common::internal {
 namespace {
