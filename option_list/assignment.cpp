@@ -10,7 +10,7 @@ using client_common::internal::find_key;
 
 namespace client_common::internal {
 
-bool reject(option_list& table, std::string_view key, bool from_uri) {
+bool record_rejection(option_list& table, std::string_view key, bool from_uri) {
   table.rejected_params += from_uri ? "URI_opt:'" : "CL_param:'";
   table.rejected_params += key;
   table.rejected_params += "' ";

@@ -69,7 +69,7 @@ inline KeyRecords find_key(std::list<option_list::option>& options,
 
 // Out of line, as they are rarely taken: appending the rejection record of
 // a refused assignment (returns false), and the deprecation warning.
-bool reject(option_list& table, std::string_view key, bool from_uri);
+bool record_rejection(option_list& table, std::string_view key, bool from_uri);
 void warn_deprecated_use(const option_list::option& record);
 
 inline void store(option_list::option& record, std::string&& value,
@@ -86,7 +86,7 @@ inline bool assign_value(option_list& table, std::string_view key,
                          bool warn_deprecated, const KeyRecords& found) {
   if (malformed_key(key) || value == IGNORE_VALUE ||
       found.assignable == nullptr)
-    return reject(table, key, from_uri);
+    return record_rejection(table, key, from_uri);
   store(*found.assignable, std::move(value), warn_deprecated);
   return true;
 }
@@ -96,7 +96,7 @@ inline bool assign_value(option_list& table, std::string_view key,
 inline bool assign_true(option_list& table, std::string_view key, bool from_uri,
                         bool warn_deprecated, const KeyRecords& found) {
   if (!found.is_switch() || found.assignable == nullptr)
-    return reject(table, key, from_uri);
+    return record_rejection(table, key, from_uri);
   store(*found.assignable, "True", warn_deprecated);
   return true;
 }
