@@ -44,6 +44,11 @@ bool is_uri(const std::string& arg) {
   return case_comp(arg.substr(0, sizeof kScheme - 1), kScheme);
 }
 
+// Whether a parse changed the record: assigned it, or gave it a new value.
+bool differs(const option_list::option& a, const option_list::option& b) {
+  return a.is_set != b.is_set || a.value != b.value;
+}
+
 // A record's keys as the reports name them: "log-level (-l)".
 std::string name(const option_list::option& o) {
   return o.short_key.empty() ? o.long_key
@@ -129,7 +134,7 @@ Step changes(const option_list& before, option_list& after,
   Step step;
   auto b = before.options.begin();
   for (const option_list::option& o : after.options) {
-    if (o.is_set != b->is_set || o.value != b->value) {
+    if (differs(o, *b)) {
       step.lines.push_back("sets " + name(o) + " " + shown_value(o));
       step.set.push_back(&o);
     }
@@ -249,7 +254,7 @@ bool same_outcome(const State& a, const State& b) {
     return false;
   auto o = b.table.options.begin();
   for (const option_list::option& option : a.table.options) {
-    if (option.is_set != o->is_set || option.value != o->value) return false;
+    if (differs(option, *o)) return false;
     ++o;
   }
   return true;
