@@ -27,8 +27,10 @@ std::string Read(const std::string& read, option_list& t, const char* key,
   if (read == "get_int") return PrintToString(t.get_int(key));
   if (read == "is_int") return PrintToString(t.option_is_int(key, 2, 3));
   if (read == "pair") return Show(t.get_int_pair(key, only_if_set));
-  if (read == "hex")
-    return Show(t.get_hex_int_pair_vector(key, ":", ",", only_if_set));
+  if (read == "hex")  // every separator of each set counts
+    return Show(t.get_hex_int_pair_vector(key, ":-", ";,", only_if_set));
+  if (read == "hex_null")  // a null set counts as empty
+    return Show(t.get_hex_int_pair_vector(key, nullptr, nullptr, only_if_set));
   if (read == "str_to_int") return Show(str_to_int(text));
   if (read == "hex_str_to_int") return Show(hex_str_to_int(text));
   const bool found = t.get_log_level(level);
@@ -36,7 +38,9 @@ std::string Read(const std::string& read, option_list& t, const char* key,
 }
 }  // namespace
 
-TEST(Reads, TextInResultOut) {
+using Reads = CoreRecorder;
+
+TEST_F(Reads, TextInResultOut) {
   // Each read with cases of {text, result}. The text is assigned, or after
   // "=" the default, never assigned; "?" reads a key that no option has.
   const struct {
@@ -60,8 +64,9 @@ TEST(Reads, TextInResultOut) {
           {"@1", "none"}, {"g1", "none"}}},
       {"pair", true, {{"007x08", "(7, 8)"}, {"=1x2", "none"}, {"6X4", "none"},
           {"x4", "none"}, {"6x", "none"}, {"1x2x3", "none"}}},
-      {"hex", true, {{"1:2,a:ff,,A:B,1:2:3", "{ (1, 2), (10, 255), (10, 11) }"},
-          {"=1:2", "{}"}, {"7fff:1,1:", "{}"}}},
+      {"hex", true, {{"1:2,a-ff;;A:B,1:2:3", "{ (1, 2), (10, 255), (10, 11) }"},
+          {"=1:2", "{}"}, {"7fff:1,zz-1", "{}"}}},
+      {"hex_null", false, {{"1:2", "{}"}}},
       {"level", false, {{"DEBUG", "true 3"}, {"Critical", "true 0"}, {"error", "true 1"},
           {"=iNfO", "true 2"}, {"0", "true 0"}, {"5", "true 5"}, {"6", "false 42"},
           {"00", "false 42"}, {" info", "false 42"}}}};
@@ -79,24 +84,12 @@ TEST(Reads, TextInResultOut) {
           << r.read << " of " << text;
     }
   }
+  // Pairs that are not hex are logged.
+  EXPECT_EQ(
+      core_log().calls,
+      (Calls{"log 110 1 -501 get_hex_int_pair_vector: discarding pair 7fff,1",
+             "log 110 1 -501 get_hex_int_pair_vector: discarding pair zz,1"}));
   boost::optional<int> untouched;
   EXPECT_FALSE(option_list().get_log_level(untouched));
   EXPECT_EQ(Show(untouched), "none");
-}
-
-using HexPairs = CoreRecorder;
-
-TEST_F(HexPairs, EverySeparatorCountsAndBadPairsAreLogged) {
-  option_list t;
-  t.add("", "pairs", false, "1:2;3-4;zz-1;7fff:5", "", true, false, false);
-  EXPECT_EQ(Show(t.get_hex_int_pair_vector("pairs", ":-", ";", false)),
-            "{ (1, 2), (3, 4) }");
-  EXPECT_EQ(
-      core_log().calls,
-      (std::vector<std::string>{
-          "log 110 1 -501 get_hex_int_pair_vector: discarding pair zz,1",
-          "log 110 1 -501 get_hex_int_pair_vector: discarding pair 7fff,5"}));
-  // Null separator sets count as empty: the whole text is one item.
-  EXPECT_EQ(t.get_hex_int_pair_vector("pairs", nullptr, nullptr, false)->size(),
-            0u);
 }
