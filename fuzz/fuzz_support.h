@@ -3,24 +3,20 @@
 #ifndef FUZZ_FUZZ_SUPPORT_H_
 #define FUZZ_FUZZ_SUPPORT_H_
 
+#include <boost/algorithm/string/split.hpp>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-// The input cut at each newline; with `fields`, the last of that many keeps
-// the rest, newlines and all, and missing fields are empty.
+// The input's lines; with `fields`, exactly that many (missing ones empty).
 inline std::vector<std::string> CutLines(const uint8_t* data, size_t size,
-                                         size_t fields = SIZE_MAX) {
-  const std::string text(reinterpret_cast<const char*>(data), size);
+                                         size_t fields = 0) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; lines.size() + 1 < fields &&
-                   (end = text.find('\n', start)) != std::string::npos;
-       start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  lines.push_back(text.substr(start));
-  if (fields != SIZE_MAX) lines.resize(fields);
+  boost::algorithm::split(
+      lines, std::string(reinterpret_cast<const char*>(data), size),
+      [](char c) { return c == '\n'; });
+  if (fields != 0) lines.resize(fields);
   return lines;
 }
 

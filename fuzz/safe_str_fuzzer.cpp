@@ -1,6 +1,6 @@
 // The bounded string functions over buffers sized exactly to the bytes they
 // may read, so that AddressSanitizer catches a single byte read too far.
-// Input: the first string, a newline, the second.
+// Input: two lines, the first string and the second.
 #include <cstring>
 #include <memory>
 
