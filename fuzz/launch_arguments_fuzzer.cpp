@@ -12,8 +12,6 @@ void ReadAll(option_list& t) {
     const std::string &key = o.long_key, &text = o.value;
     const auto number = str_to_int(text);
     Check(!number || (text[0] >= '0' && text[0] <= '9'));
-    hex_str_to_int(text);
-    t.get_bool(key);
     Check(t.option_is_int(key, 0, 5) ==
           (number && *number >= 0 && *number <= 5 &&
            (*number != 0 || text == "0")));

@@ -12,19 +12,15 @@
 namespace {
 const std::string kUri = "quorvane-qarel://";
 
-// Starts each test with the parser idle: a key waiting for its value is
-// process-wide state, and any launch-URI parameter clears it.
-class LaunchArguments : public ::testing::Test {
- protected:
-  void SetUp() override { Idle(); }
-  static void Idle() {
-    option_list scratch;
-    parseArg("idle", scratch, true);
-  }
-};
+// Leaves the parser idle: a key waiting for its value is process-wide state,
+// and any launch-URI parameter clears it.
+void Idle() {
+  option_list scratch;
+  parseArg("idle", scratch, true);
+}
 }  // namespace
 
-TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
+TEST(LaunchArguments, VectorsLeaveTheTableInThisState) {
   // The state after parsing, behind "! " when the vector is malformed.
   const struct {
     std::vector<std::string> args;
@@ -74,21 +70,21 @@ TEST_F(LaunchArguments, VectorsLeaveTheTableInThisState) {
       {{"-l", kUri + "h?a=1", "3"}, "address=h a=1 | CL_param:'3' "}};
   // clang-format on
   for (const auto& c : cases) {
+    Idle();
     option_list t = LaunchTable();
     const bool malformed = arg_to_params(c.args, t);
     EXPECT_EQ((malformed ? "! " : "") + State(t), c.state)
         << (c.args.empty() ? "{}" : c.args[0]);
-    Idle();
   }
 }
 
-TEST_F(LaunchArguments, PortThenAddressEvenWithoutTheirOptions) {
+TEST(LaunchArguments, PortThenAddressEvenWithoutTheirOptions) {
   option_list bare;
   EXPECT_FALSE(parse_uri("quorvane-qarel://h:1", bare));
   EXPECT_EQ(bare.rejected_params, "URI_opt:'port' URI_opt:'address' ");
 }
 
-TEST_F(LaunchArguments, DeprecatedOptionsWarnOnEveryPath) {
+TEST(LaunchArguments, DeprecatedOptionsWarnOnEveryPath) {
   option_list t = LaunchTable();
   const std::string warning =
       "[log 110 0 -501] Deprecated Parameter 'old' (o) used\n"

@@ -25,7 +25,6 @@ std::string Read(const std::string& read, option_list& t, const char* key,
   if (read == "int") return Show(t.get_int_val(key, only_if_set));
   if (read == "get_bool") return PrintToString(t.get_bool(key));
   if (read == "get_int") return PrintToString(t.get_int(key));
-  if (read == "is_int") return PrintToString(t.option_is_int(key, 2, 3));
   if (read == "pair") return Show(t.get_int_pair(key, only_if_set));
   if (read == "hex")  // every separator of each set counts
     return Show(t.get_hex_int_pair_vector(key, ":-", ";,", only_if_set));
@@ -55,7 +54,6 @@ TEST_F(Reads, TextInResultOut) {
       {"int", true, {{"7", "7"}, {"=7", "none"}}},
       {"get_bool", false, {{"=True", "true"}, {"?", "false"}}},
       {"get_int", false, {{"=7", "7"}, {"x", "0"}}},
-      {"is_int", false, {{"1", "false"}, {"2", "true"}, {"3", "true"}, {"4", "false"}}},
       {"str_to_int", false, {{"007", "7"}, {"2147483648", "-2147483648"},  // low 32 bits
           {"9223372036854775807", "none"}, {"99999999999999999999", "none"},
           {"-1", "none"}, {"1 ", "none"}, {":1", "none"}, {"/1", "none"}}},
