@@ -21,11 +21,11 @@ class HandlerRecorder : public ::testing::Test {
     return all;
   }
 
- private:
-  static void Record(const char* msg, void*, int error) {
-    reports().push_back(std::to_string(error) + " " + msg);
-  }
-  str_constraint_handler_t previous_ = set_str_constraint_handler_s(&Record);
+  // Records each report while the test runs.
+  str_constraint_handler_t previous_ =
+      set_str_constraint_handler_s([](const char* msg, void*, int error) {
+        reports().push_back(std::to_string(error) + " " + msg);
+      });
 };
 
 #endif  // TESTS_SUPPORT_HANDLER_RECORDER_H_
