@@ -51,9 +51,10 @@ TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
   const std::string folder = d + "/";
   quor_event_ext_cfg cfg{};
   cfg.directory = folder.c_str();
-  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);  // no file name
-  cfg.file_name = "";
-  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);
+  for (const char* name : {static_cast<const char*>(nullptr), ""}) {
+    cfg.file_name = name;
+    EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);
+  }
   cfg.file_name = "e.log";
   EXPECT_EQ(quor_event_init_ext_cfg(&cfg), 0);
   EXPECT_EQ(qarel_client_log_init(d.c_str(), "c.log", 5), 0);

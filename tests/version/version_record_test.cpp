@@ -33,14 +33,13 @@ TEST(VersionRecord, EveryFormAgrees) {
   std::tm t{};
   const S stamp = quor_version_get_build_timestamp();
   std::istringstream(stamp) >> std::get_time(&t, "%Y-%m-%dT%H:%M:%SZ");
-  char date[32], rest[64];
-  std::strftime(date, sizeof date, " %b %Y_%T", &t);
-  std::strftime(rest, sizeof rest, "%Y-%m-%dT%TZ Quorvane (c)2019-%Y %Y", &t);
-  const S datetime = std::to_string(t.tm_mday) + date;
-  EXPECT_EQ(S(quor_version_get_datetime()) + "|" + quor_version_get_date() +
-                "_" + quor_version_get_time(),
-            datetime + "|" + datetime);
-  EXPECT_EQ(stamp + " " + quor_version_get_corporate_header() + " " +
+  const S date = std::to_string(t.tm_mday) + " %b %Y_%T";  // day unpadded
+  const S forms = "%FT%TZ " + date + "|" + date + "|Quorvane (c)2019-%Y %Y";
+  char expected[128];
+  std::strftime(expected, sizeof expected, forms.c_str(), &t);
+  EXPECT_EQ(stamp + " " + quor_version_get_datetime() + "|" +
+                quor_version_get_date() + "_" + quor_version_get_time() + "|" +
+                quor_version_get_corporate_header() + " " +
                 std::to_string(quor_version_get_sync_date()),
-            rest);
+            expected);
 }
