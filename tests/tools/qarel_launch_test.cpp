@@ -67,8 +67,8 @@ TEST(QarelLaunch, ArgumentsStatusAndText) {
       {{"version"}, "0 product name           Quorvane Qarel Desktop Client\n"},
       {{"options"}, "   -m                       multimon                 DEPRECATED\n"},
       {{"options", "--table"}, "0 # short|long|kind|default|flags|description\n"
-          "a|address|valued||uri|Host to connect to\np|port|valued|443|uri|Port to connect to\n"},
-      {{"options", "--table"}, "\n|connect-tag|valued||masked|Connection tag"},
+          "a|address|valued||uri|Host to connect to\np|port|valued|443|uri|Port to connect to\n"
+          "|sni|valued||uri|TLS server name\n|connect-tag|valued||masked|Connection tag"},
       {{"options", "--table"}, "\nm|multimon|switch||deprecated|Span all monitors"},
       {{}, "Rejected: none\nMalformed: no\n"},  // composes, then parses back
       // --explain: every reason, with the client's table.
