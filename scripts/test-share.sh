@@ -17,7 +17,7 @@ count() {
     END { print n + 0 }' "$@"
 }
 
-source_files='\.(c|cc|cpp|h|hpp|mm|in)$'
+source_files='\.(c|cc|cpp|h|hpp|mm)(\.in)?$'
 mapfile -t tests < <(git ls-files tests fuzz | grep -E "$source_files|^tests/" |
   grep -v -E '(^|/)CMakeLists\.txt$|\.cmake$')
 mapfile -t code < <(git ls-files | grep -E "$source_files" | grep -v -E '^(tests|fuzz)/')
