@@ -10,5 +10,5 @@ TEST_F(BoundedLength, CountsUpToTheBound) {
   EXPECT_EQ(qarel_strnlen_s("abc", 2), 2u);
   EXPECT_EQ(qarel_strnlen_s(nullptr, 4), 0u);  // silently
   EXPECT_EQ(qarel_strnlen_s("abc", 0), 0u);
-  EXPECT_EQ(reports(), Reports{"401 qarel_strnlen_s: dmax is 0"});
+  EXPECT_EQ(reports, Reports{"401 qarel_strnlen_s: dmax is 0"});
 }

@@ -4,13 +4,6 @@
 
 #include "safe_str/safe_str.h"
 
-namespace {
-std::string last;
-void Remember(const char* msg, void* ptr, int error) {
-  last = msg + std::string(ptr ? " ptr " : " null ") + std::to_string(error);
-}
-}  // namespace
-
 TEST(ConstraintHandler, DefaultPrintsOneLineAndNullInstallsIgnore) {
   testing::internal::CaptureStdout();
   invoke_safe_str_constraint_handler("%s%n: 100%", nullptr, 401);
@@ -20,8 +13,12 @@ TEST(ConstraintHandler, DefaultPrintsOneLineAndNullInstallsIgnore) {
             "qarel_safe_api_error_handler: [401] qarel_strnlen_s: dmax is 0\n");
   EXPECT_EQ(set_str_constraint_handler_s(nullptr),
             &qarel_safe_api_error_handler);
-  EXPECT_EQ(set_str_constraint_handler_s(&Remember), &ignore_handler_s);
+  static std::string last;  // what the handler installed next was given
+  EXPECT_EQ(set_str_constraint_handler_s([](const char* msg, void* ptr, int e) {
+              last = msg + std::to_string(e) + (ptr ? " and ptr" : "");
+            }),
+            &ignore_handler_s);
   invoke_safe_str_constraint_handler("m", &last, 7);
-  EXPECT_EQ(last, "m ptr 7");
+  EXPECT_EQ(last, "m7 and ptr");
   set_str_constraint_handler_s(&qarel_safe_api_error_handler);
 }

@@ -16,8 +16,8 @@ TEST_F(RegexEntry, ChecksItsArgumentsThenSaysItIsUnavailable) {
   EXPECT_EQ(qarel_safe_api_sscanf_regex("text", 0, "p", nullptr, 1), -1);
   const char* zero =
       "405 qarel_safe_api_sscanf_regex: string_for_checking has zero length";
-  EXPECT_EQ(reports(), (Reports{"409 qarel_safe_api_sscanf_regex: Please "
-                                "customize implementation of RegEx API for "
-                                "your platform",
-                                zero, "401 qarel_strnlen_s: dmax is 0", zero}));
+  EXPECT_EQ(reports, (Reports{"409 qarel_safe_api_sscanf_regex: Please "
+                              "customize implementation of RegEx API for "
+                              "your platform",
+                              zero, "401 qarel_strnlen_s: dmax is 0", zero}));
 }

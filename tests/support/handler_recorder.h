@@ -14,17 +14,14 @@ using Reports = std::vector<std::string>;
 
 class HandlerRecorder : public ::testing::Test {
  protected:
-  void SetUp() override { reports().clear(); }
+  void SetUp() override { reports.clear(); }
   void TearDown() override { set_str_constraint_handler_s(previous_); }
-  static Reports& reports() {
-    static Reports all;
-    return all;
-  }
+  static inline Reports reports;
 
   // Records each report while the test runs.
   str_constraint_handler_t previous_ =
       set_str_constraint_handler_s([](const char* msg, void*, int error) {
-        reports().push_back(std::to_string(error) + " " + msg);
+        reports.push_back(std::to_string(error) + " " + msg);
       });
 };
 
