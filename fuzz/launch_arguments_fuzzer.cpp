@@ -1,12 +1,13 @@
 // What a client does at launch, with any arguments (one per input line):
 // parse them as a vector, each line also as a launch URI's tail and as a
-// launch-URI parameter, then read every option every way.
+// launch-URI parameter, then read every option as numbers and pairs.
 #include "client_common/client_common.h"
 #include "fuzz/fuzz_support.h"
 #include "tests/support/option_tables.h"
 
 namespace {
-// Every read of every option; the typed reads agree with str_to_int.
+// The integer and pair reads of every option, and the log level; the
+// integer reads agree with str_to_int.
 void ReadAll(option_list& t) {
   for (const option_list::option& o : t.options) {
     const std::string &key = o.long_key, &text = o.value;
