@@ -1,24 +1,41 @@
-// The subcommands of qarel-launch. Each returns the process exit status.
+// The commands of qarel-launch, their usage texts and exit statuses.
 #ifndef TOOLS_QAREL_LAUNCH_COMMANDS_H_
 #define TOOLS_QAREL_LAUNCH_COMMANDS_H_
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-// Exit statuses.
+// Exit statuses, as --help lists them.
 constexpr int kExitOk = 0;
-constexpr int kExitRejected = 1;   // some input was refused, or not found
-constexpr int kExitMalformed = 2;  // a launch URI was malformed; bad usage
-constexpr int kExitDisagrees = 3;  // --explain disagrees with the parse: a bug
+constexpr int kExitRejected = 1;  // some input was refused, or not found
+// A launch URI is malformed, or what the tool was given is wrong: a command
+// line, a table file, a compose input, a folder for the event log.
+constexpr int kExitMalformed = 2;
+constexpr int kExitBug = 3;  // a self-check of the tool failed
+
+constexpr char kName[] = "qarel-launch";
 
 using Args = std::vector<std::string>;
 
-int parse_command(const Args& args);
-int compose_command(const Args& args);
-int resolve_command(const Args& args);
-int version_command();
+struct Command {
+  const char* name;
+  const char* synopsis;  // after "qarel-launch "
+  const char* summary;   // one line
+  const char* details;   // its options and notes, indented, or ""
+  int (*run)(const Args& args);
+};
+
+extern const Command kParseCommand;
+extern const Command kComposeCommand;
+extern const Command kResolveCommand;
+extern const Command kVersionCommand;
+extern const Command kOptionsCommand;
+
+// One line on standard error, "qarel-launch: <command>: <what>"; returns
+// kExitMalformed, the status of a wrong command line.
+int refuse(const Command& command, const std::string& what);
+
+// qarel-launch without arguments: an example launch composed and read back.
 int example_command();
-void print_usage(std::FILE* out);
 
 #endif  // TOOLS_QAREL_LAUNCH_COMMANDS_H_

@@ -1,9 +1,12 @@
-// The explanation is read off the library's own decisions: each argument is
+// The reading is taken off the library's own decisions. Each argument is
 // parsed alone (a waiting key carries over between calls, as within one
-// vector), and the table and its rejection records are compared before and
-// after. A launch URI is parsed again cut after its authority and after each
-// parameter, on copies, so that every part gets its own line. Nothing here
-// decides what a key or a value means; it only names what changed.
+// vector), and each record's state and the length of the rejection records
+// are compared before and after. For --explain a launch URI is parsed again
+// part by part on a copy of the records: the authority through parse_uri,
+// each parameter through parseArg, as parse_uri hands it on. Nothing here
+// decides what a key or a value means; it names what changed, and checks
+// that the parts add up to the whole. Each step costs time in proportion to
+// its own text and the number of options, never to what came before it.
 #include "explain.h"
 
 #include <client_common/client_common.h>
@@ -11,14 +14,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <string>
+#include <iterator>
 #include <utility>
-#include <vector>
+
+#include "launch_uri.h"
+#include "masking.h"
 
 namespace {
-constexpr char kScheme[] = "quorvane-qarel:";
-constexpr std::size_t kAuthorityStart = sizeof kScheme - 1 + 2;  // and "//"
 
 // Runs `parse` with standard output and error sent to /dev/null: the copies
 // of a parse would repeat the warnings of deprecated options.
@@ -40,43 +42,37 @@ bool silenced(Parse parse) {
   return result;
 }
 
-bool is_uri(const std::string& arg) {
-  return case_comp(arg.substr(0, sizeof kScheme - 1), kScheme);
-}
+// Each record's assignment, and the length of the rejection records: enough
+// to see what one parse changed.
+struct Snapshot {
+  std::vector<std::pair<bool, std::string>> records;
+  std::size_t rejected = 0;
+};
 
-// Whether a parse changed the record: assigned it, or gave it a new value.
-bool differs(const option_list::option& a, const option_list::option& b) {
-  return a.is_set != b.is_set || a.value != b.value;
-}
-
-// A record's keys as the reports name them: "log-level (-l)".
-std::string name(const option_list::option& o) {
-  return o.short_key.empty() ? o.long_key
-                             : o.long_key + " (-" + o.short_key + ")";
-}
-
-std::string shown_value(const option_list::option& o) {
-  if (o.is_bool && o.value == "True") return "to True";
-  return o.show_value ? "= \"" + o.value + "\"" : "= ********";
-}
-
-// Whether `o` has this short or long key, as the library matches keys.
-bool has_key(const option_list::option& o, const std::string& key) {
-  return case_comp(o.short_key, key) || case_comp(o.long_key, key);
-}
-
-// The first record with this key, as the library looks up.
-const option_list::option* first_record(option_list& t,
-                                        const std::string& key) {
+// Takes `s` anew from `t`, reusing its storage: a URI takes one per part.
+void retake(Snapshot& s, const option_list& t) {
+  s.records.resize(t.options.size());
+  auto record = s.records.begin();
   for (const option_list::option& o : t.options)
-    if (has_key(o, key)) return &o;
-  return nullptr;
+    *record++ = {o.is_set, o.value};
+  s.rejected = t.rejected_params.size();
 }
 
-// The records appended to rejected_params: "CL_param:'k' URI_opt:'j' ".
-std::vector<std::pair<bool, std::string>> records(const std::string& text) {
+Snapshot snapshot(const option_list& t) {
+  Snapshot s;
+  retake(s, t);
+  return s;
+}
+
+struct Refusal {
+  bool from_uri;
+  std::string key;
+};
+
+// The rejection records in `text`: "CL_param:'k' URI_opt:'j' ".
+std::vector<Refusal> refusals(const std::string& text) {
   static const std::string kCl = "CL_param:'", kUri = "URI_opt:'";
-  std::vector<std::pair<bool, std::string>> out;
+  std::vector<Refusal> out;
   std::size_t pos = 0;
   while (pos < text.size()) {
     const bool from_uri = text.compare(pos, kUri.size(), kUri) == 0;
@@ -88,232 +84,311 @@ std::vector<std::pair<bool, std::string>> records(const std::string& text) {
            text.compare(end + 2, kUri.size(), kUri) != 0)
       end = text.find("' ", end + 1);
     if (end == std::string::npos) end = text.size();
-    out.emplace_back(from_uri, text.substr(start, end - start));
+    out.push_back({from_uri, text.substr(start, end - start)});
     pos = end + 2;
   }
   return out;
 }
 
-// Why the library refused `key`, asked of the table itself. `part` is the
-// argument or launch-URI parameter the record came from.
-std::string reason(option_list& t, bool from_uri, const std::string& key,
-                   const std::string& part) {
-  const std::size_t equals = key.find('=');
-  if (equals != std::string::npos && t.is_a_key(key.substr(0, equals)) &&
-      t.is_boolean(key.substr(0, equals)))
+// A rejection record with the key as shown.
+std::string record(const Refusal& r, const std::string& shown_key) {
+  return (r.from_uri ? "URI_opt:'" : "CL_param:'") + shown_key + "'";
+}
+
+// What one parse did: the records it assigned or gave a new value, and the
+// rejection records it appended.
+struct Step {
+  std::vector<const option_list::option*> set;
+  std::vector<Refusal> refused;
+};
+
+Step changes(const Snapshot& before, const option_list& after) {
+  Step step;
+  auto b = before.records.begin();
+  for (const option_list::option& o : after.options) {
+    if (o.is_set != b->first || o.value != b->second) step.set.push_back(&o);
+    ++b;
+  }
+  step.refused = refusals(after.rejected_params.substr(before.rejected));
+  return step;
+}
+
+bool same_records(const option_list& a, const option_list& b) {
+  return std::equal(
+      a.options.begin(), a.options.end(), b.options.begin(), b.options.end(),
+      [](const option_list::option& x, const option_list::option& y) {
+        return x.is_set == y.is_set && x.value == y.value;
+      });
+}
+
+// A record's keys as the reports name them: "log-level (-l)".
+std::string name(const option_list::option& o) {
+  return o.short_key.empty() ? o.long_key
+                             : o.long_key + " (-" + o.short_key + ")";
+}
+
+// Whether `o` has this short or long key, as the library matches keys.
+bool has_key(const option_list::option& o, const std::string& key) {
+  return case_comp(o.short_key, key) || case_comp(o.long_key, key);
+}
+
+// The first record with this key, as the library looks up.
+const option_list::option* first_record(const option_list& t,
+                                        const std::string& key) {
+  for (const option_list::option& o : t.options)
+    if (has_key(o, key)) return &o;
+  return nullptr;
+}
+
+// Why the library refused `key`, asked of the table itself. `with_value`:
+// the argument or parameter gave the key a value.
+std::string reason(option_list& t, const Refusal& r, bool with_value) {
+  const std::size_t equals = r.key.find('=');
+  if (equals != std::string::npos && t.is_a_key(r.key.substr(0, equals)) &&
+      t.is_boolean(r.key.substr(0, equals)))
     return "a switch given a value";
-  if (t.bad_key_format(key)) return "malformed key";
-  if (!t.is_a_key(key)) return "unknown key";
-  if (from_uri) {
+  if (t.bad_key_format(r.key)) return "malformed key";
+  if (!t.is_a_key(r.key)) return "unknown key";
+  if (r.from_uri) {
     const bool settable = std::any_of(
         t.options.begin(), t.options.end(), [&](const option_list::option& o) {
-          return o.uri_settable && has_key(o, key);
+          return o.uri_settable && has_key(o, r.key);
         });
     if (!settable) return "a key a launch URI may not set";
-    if (part.find('=') == std::string::npos && !t.is_boolean(key))
+    if (!with_value && !t.is_boolean(r.key))
       return "a launch-URI key with no value";
   }
   return "its value is refused";
 }
 
-struct State {
-  option_list table;
-  bool malformed;
-};
-
-// What one step did: its lines (none when it did nothing), and the records
-// it set.
-struct Step {
+// A step's lines: what it set, and what it refused and why. `hide` shows
+// the refused keys as ******** (they hold a value meant for a masked key).
+std::vector<std::string> describe(option_list& t, const Step& step,
+                                  bool with_value, bool hide) {
   std::vector<std::string> lines;
-  std::vector<const option_list::option*> set;
+  for (const option_list::option* o : step.set) {
+    lines.push_back("sets " + name(*o) + " " + shown_value(*o));
+    if (o == logfile_record(t))
+      lines.back() += ", where the client writes its event log";
+  }
+  for (const Refusal& r : step.refused) {
+    lines.push_back("refused, " +
+                    record(r, hide ? kMask : shown_assignment(t, r.key)) +
+                    ": " + reason(t, r, with_value));
+  }
+  return lines;
+}
+
+// One line of an explanation: the part as shown, then what it did.
+void append_line(std::string& text, const char* indent, const std::string& part,
+                 const std::vector<std::string>& lines) {
+  text += indent;
+  text += '"' + part + "\": ";
+  for (const std::string& line : lines) {
+    if (&line != &lines.front()) text += "; ";
+    text += line;
+  }
+  if (lines.empty()) text += "changes nothing in the table";
+  text += '\n';
+}
+
+void print(std::FILE* out, const std::string& part,
+           const std::vector<std::string>& lines) {
+  if (out == nullptr) return;
+  std::string text;
+  append_line(text, "", part, lines);
+  std::fputs(text.c_str(), out);
+}
+
+// The record whose key still waits for its value, asked of the library: a
+// plain token parsed now, on a copy, fills it. The key then waits no more,
+// as after a launch-URI parameter.
+const option_list::option* take_waiting_key(option_list& table) {
+  option_list probe;
+  probe.options = table.options;
+  const Snapshot before = snapshot(probe);
+  silenced([&] { return parseArg("\x01", probe, false); });
+  const Step step = changes(before, probe);
+  if (step.set.empty()) return nullptr;
+  const auto index =
+      std::distance(probe.options.cbegin(),
+                    std::find_if(probe.options.cbegin(), probe.options.cend(),
+                                 [&](const option_list::option& o) {
+                                   return &o == step.set.front();
+                                 }));
+  return &*std::next(table.options.cbegin(), index);
+}
+
+struct Walk {
+  option_list& table;
+  std::FILE* out;
+  Reading& reading;
+  const option_list::option* waiting = nullptr;  // as the steps show it
 };
 
-// `malformed` is whether this step alone made a launch URI malformed.
-Step changes(const option_list& before, option_list& after,
-             const std::string& part, bool malformed, bool authority) {
-  Step step;
-  auto b = before.options.begin();
-  for (const option_list::option& o : after.options) {
-    if (differs(o, *b)) {
-      step.lines.push_back("sets " + name(o) + " " + shown_value(o));
-      step.set.push_back(&o);
+void add_rejected(Walk& w, const Step& step, bool hide) {
+  for (const Refusal& r : step.refused)
+    w.reading.rejected +=
+        record(r, hide ? kMask : shown_assignment(w.table, r.key)) + " ";
+}
+
+// A command-line token, parsed into the table since `before`.
+void read_token(Walk& w, const std::string& arg, const Snapshot& before) {
+  option_list& t = w.table;
+  const Step step = changes(before, t);
+  const option_list::option* waited = std::exchange(w.waiting, nullptr);
+  const std::size_t dashes = arg.find_first_not_of('-');
+  const option_list::option* named = dashes == std::string::npos
+                                         ? nullptr
+                                         : first_record(t, arg.substr(dashes));
+  const bool unchanged = step.set.empty() && step.refused.empty();
+  if (unchanged && named != nullptr && !named->is_bool) {
+    std::string line =
+        "waits for the value of " + name(*named) + " in the next argument";
+    if (waited != nullptr)
+      line += ", dropping " + name(*waited) + ", which was waiting";
+    w.waiting = named;
+    print(w.out, shown_assignment(t, arg), {line});
+    return;
+  }
+  // Only a plain token, without a leading dash or "=", fills a waiting key;
+  // one that fills it with what it held already changes nothing that shows.
+  const bool fills =
+      waited != nullptr && arg.find('=') == std::string::npos &&
+      arg.rfind('-', 0) != 0 && step.refused.empty() &&
+      !(named != nullptr && named->is_bool) &&
+      (step.set.empty() || step.set == decltype(step.set){waited});
+  // The token is shown as ******** when it carries a masked value with no
+  // "key=" before it: it set a masked key ("-k3", or the token after a
+  // masked key that waited), or was meant to and was refused.
+  const bool hide = (waited != nullptr && !waited->show_value &&
+                     (fills || !step.refused.empty())) ||
+                    (arg.find('=') == std::string::npos &&
+                     std::any_of(step.set.begin(), step.set.end(),
+                                 [](const option_list::option* o) {
+                                   return !o->show_value && !o->is_bool;
+                                 }));
+  std::vector<std::string> lines;
+  if (fills) {
+    lines = {"fills " + name(*waited) + ", which was waiting, " +
+             shown_value(*waited)};
+  } else {
+    lines = describe(t, step, arg.find('=') != std::string::npos, hide);
+    if (unchanged && named != nullptr)
+      lines = {"sets " + name(*named) + " to True, as it already was"};
+    if (waited != nullptr) lines.push_back(name(*waited) + " no longer waits");
+  }
+  add_rejected(w, step, hide);
+  print(w.out, hide ? kMask : shown_assignment(t, arg), lines);
+}
+
+// The launch URI parsed again part by part on `replay`, which holds the
+// records as they were before it and no rejection records: one line per
+// part. Returns whether the parts add up to `after`, the library's parse of
+// the whole URI, whose rejection records since `rejected_before` are its
+// own, and to its `malformed` result.
+bool explain_uri(std::FILE* out, const std::string& uri, option_list replay,
+                 const option_list& after, std::size_t rejected_before,
+                 bool malformed) {
+  const UriLayout l = layout(uri);
+  std::string text = "\"" + shown_uri(after, uri) + "\":\n";
+  const bool parts_malformed = silenced([&] {
+    Snapshot before = snapshot(replay);
+    bool bad = parse_uri(uri.substr(0, l.authority_end), replay);
+    std::vector<std::string> lines =
+        describe(replay, changes(before, replay), true, false);
+    if (bad) lines.push_back("an empty host makes the launch URI malformed");
+    append_line(text, "  ",
+                shown_authority(
+                    replay, uri.substr(l.authority_begin,
+                                       l.authority_end - l.authority_begin)),
+                lines);
+    for (const auto& [begin, end] : l.parameters) {
+      const std::string part = uri.substr(begin, end - begin);
+      retake(before, replay);
+      const bool part_bad = parseArg(part, replay, true) ||
+                            part.find_first_of(" \t") != std::string::npos;
+      const Step step = changes(before, replay);
+      lines =
+          describe(replay, step, part.find('=') != std::string::npos, false);
+      if (part_bad) {
+        lines.push_back(!step.refused.empty()
+                            ? "this makes the launch URI malformed"
+                            : "a reserved character or blank in the value "
+                              "makes the launch URI malformed");
+      }
+      append_line(text, "  ", shown_assignment(replay, part), lines);
+      bad = bad || part_bad;
     }
-    ++b;
-  }
-  const bool refused = after.rejected_params != before.rejected_params;
-  for (const auto& [uri, key] :
-       records(after.rejected_params.substr(before.rejected_params.size())))
-    step.lines.push_back("refused, " +
-                         std::string(uri ? "URI_opt" : "CL_param") + ":'" +
-                         key + "': " + reason(after, uri, key, part));
-  if (malformed) {
-    step.lines.push_back(
-        authority ? "an empty host makes the launch URI malformed"
-        : refused ? "this makes the launch URI malformed"
-                  : "a reserved character or blank in the value makes the "
-                    "launch URI malformed");
-  }
-  return step;
+    return bad;
+  });
+  std::fputs(text.c_str(), out);
+  return parts_malformed == malformed && same_records(replay, after) &&
+         after.rejected_params.compare(rejected_before, std::string::npos,
+                                       replay.rejected_params) == 0;
 }
 
-// The argument or part as shown: a masked option's value, after "=" or on
-// its own, reads ******** as it does in the reports.
-std::string shown_part(option_list& t, const std::string& part,
-                       const Step& step) {
-  const std::size_t equals = part.find('=');
-  const std::size_t key = part.find_first_not_of('-');
-  const option_list::option* o =
-      equals == std::string::npos || key > equals
-          ? nullptr
-          : first_record(t, part.substr(key, equals - key));
-  if (o && !o->show_value) return part.substr(0, equals + 1) + "********";
-  for (const option_list::option* set : step.set)
-    if (!set->show_value) return "********";
-  return part;
-}
-
-void print(const std::string& indent, const std::string& part,
-           const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines)
-    text += (text.empty() ? "" : "; ") + line;
-  if (text.empty()) text = "changes nothing in the table";
-  std::printf("%s\"%s\": %s\n", indent.c_str(), part.c_str(), text.c_str());
-}
-
-// Where the URI's parsing may be cut: after the authority, and before each
-// "&" that separates parameters.
-std::vector<std::size_t> cuts(const std::string& uri) {
-  std::vector<std::size_t> at;
-  if (uri.size() < kAuthorityStart ||
-      uri.compare(kAuthorityStart - 2, 2, "//") != 0)
-    return at;
-  std::size_t pos = uri.find_first_of("/?", kAuthorityStart);
-  while (pos != std::string::npos) {
-    at.push_back(pos);
-    pos = uri.find('&', pos + 1);
-  }
-  at.push_back(uri.size());
-  return at;
-}
-
-// The URI parsed cut after each part, on copies, one line per part. Whether
-// a part makes the URI malformed is asked of a URI holding it alone.
-// Falls back to one line for the whole URI should the parts not add up.
-void explain_uri(const std::string& uri, const option_list& before,
-                 option_list& after, bool malformed) {
-  const std::vector<std::size_t> at = cuts(uri);
-  if (at.empty()) {
-    std::printf("\"%s\":\n  ignored: no \"//\" after the scheme\n",
-                uri.c_str());
+// A launch URI, parsed into the table since `before`; `replay` holds the
+// records as they were then, for --explain.
+void read_uri(Walk& w, const std::string& arg, const Snapshot& before,
+              option_list replay, bool malformed) {
+  add_rejected(w, changes(before, w.table), false);
+  if (!has_marker(arg)) {
+    const std::string shown = shown_uri(w.table, arg);
+    w.reading.notes.push_back("\"" + shown +
+                              "\" is ignored: no \"//\" after the scheme");
+    if (w.out != nullptr) {
+      std::fprintf(w.out, "\"%s\":\n  ignored: no \"//\" after the scheme\n",
+                   shown.c_str());
+    }
     return;
   }
-  struct Part {
-    std::string text, shown;
-    Step step;
-  };
-  std::vector<Part> parts;
-  std::string shown_uri = uri.substr(0, kAuthorityStart);
-  option_list previous = before;
-  std::size_t from = kAuthorityStart;
-  for (std::size_t i = 0; i < at.size(); ++i) {
-    const std::string part = uri.substr(from, at[i] - from);
-    option_list next = before, alone = previous;
-    const bool last = i + 1 == at.size();
-    const bool part_malformed = silenced([&] {
-      // Up to and with the "&" that ends the part: an empty parameter counts
-      // only when a separator follows it.
-      parse_uri(uri.substr(0, at[i] + 1), next);
-      return i == 0 ? parse_uri(uri.substr(0, at[0]), alone)
-                    : parse_uri(std::string(kScheme) + "//h?" + part +
-                                    (last ? "" : "&"),
-                                alone);
-    });
-    // The authority sets "port" and "address" from its text.
-    Step step = changes(previous, next, i == 0 ? "address=" + part : part,
-                        part_malformed, i == 0);
-    const std::string shown = shown_part(next, part, step);
-    shown_uri += shown + uri.substr(at[i], 1);
-    parts.push_back({part, shown, std::move(step)});
-    from = at[i] + 1;
-    previous = std::move(next);
-  }
-  std::printf("\"%s\":\n", shown_uri.c_str());
-  if (previous.rejected_params != after.rejected_params) {
-    print("  ", shown_uri, changes(before, after, uri, malformed, false).lines);
-    return;
-  }
-  for (const Part& p : parts)
-    if (!p.text.empty() || !p.step.lines.empty())
-      print("  ", p.shown, p.step.lines);
+  // Its first parameter drops a waiting key; a URI without one leaves it.
+  if (!layout(arg).parameters.empty()) w.waiting = nullptr;
+  if (w.out != nullptr && !explain_uri(w.out, arg, std::move(replay), w.table,
+                                       before.rejected, malformed))
+    w.reading.agrees = false;
 }
 
-bool same_outcome(const State& a, const State& b) {
-  if (a.malformed != b.malformed ||
-      a.table.rejected_params != b.table.rejected_params)
-    return false;
-  auto o = b.table.options.begin();
-  for (const option_list::option& option : a.table.options) {
-    if (differs(option, *o)) return false;
-    ++o;
-  }
-  return true;
-}
 }  // namespace
 
-bool explain_arguments(const Args& args, option_list& table, bool& agrees) {
-  // The library's outcome first, while nothing waits, as in a fresh process;
-  // then any key left waiting is dropped, as a launch-URI parameter drops it.
-  State whole{table, false};
-  whole.malformed = silenced([&] {
-    const bool malformed = arg_to_params(args, whole.table);
-    option_list scratch;
-    parseArg("x", scratch, true);
+const option_list::option* logfile_record(const option_list& table) {
+  for (const option_list::option& o : table.options)
+    if (case_comp(o.long_key, "logfile")) return &o;
+  return nullptr;
+}
+
+Reading read_arguments(const Args& args, option_list& table, std::FILE* out) {
+  Reading reading;
+  // The library's outcome first, while nothing waits, as in a fresh process.
+  option_list whole = table;
+  const bool whole_malformed = silenced([&] {
+    const bool malformed = arg_to_params(args, whole);
+    take_waiting_key(whole);
     return malformed;
   });
 
-  State state{table, false};
-  const option_list::option* waiting = nullptr;
+  Walk w{table, out, reading};
   for (const std::string& arg : args) {
-    const option_list before = state.table;
-    const bool malformed = arg_to_params({arg}, state.table);
-    state.malformed = state.malformed || malformed;
-    if (is_uri(arg)) {
-      explain_uri(arg, before, state.table, malformed);
-      waiting = nullptr;  // a parameter drops it; none leaves it, unnamed
-      continue;
+    const Snapshot before = snapshot(table);
+    const bool uri = is_launch_uri(arg);
+    option_list replay;
+    if (uri && out != nullptr) replay.options = table.options;
+    const bool malformed = arg_to_params({arg}, table);
+    reading.malformed = reading.malformed || malformed;
+    if (uri) {
+      read_uri(w, arg, before, std::move(replay), malformed);
+    } else {
+      read_token(w, arg, before);
     }
-    Step step = changes(before, state.table, arg, false, false);
-    std::vector<std::string>& lines = step.lines;
-    const std::size_t dashes = arg.find_first_not_of('-');
-    const option_list::option* key =
-        dashes == std::string::npos
-            ? nullptr
-            : first_record(state.table, arg.substr(dashes));
-    if (lines.empty() && key && key->is_bool) {
-      lines.push_back("sets " + name(*key) + " to True, as it already was");
-    } else if (lines.empty() && key) {
-      lines.push_back("waits for the value of " + name(*key) +
-                      " in the next argument");
-      if (waiting)
-        lines.back() += ", dropping " + name(*waiting) + ", which was waiting";
-      waiting = key;
-      print("", shown_part(state.table, arg, step), lines);
-      continue;
-    }
-    // A value that fills a waiting key with what it held already changes
-    // nothing that shows.
-    if (waiting &&
-        (lines.empty() ||
-         (lines.size() == 1 && step.set == decltype(step.set){waiting}))) {
-      lines = {"fills " + name(*waiting) + ", which was waiting, " +
-               shown_value(*waiting)};
-      step.set = {waiting};
-    }
-    waiting = nullptr;
-    print("", shown_part(state.table, arg, step), lines);
   }
-  agrees = same_outcome(state, whole);
-  table = std::move(state.table);
-  return state.malformed;
+  if (const option_list::option* o = take_waiting_key(table)) {
+    reading.notes.push_back(name(*o) +
+                            " waits for a value that never came, and is "
+                            "not assigned");
+  }
+  reading.agrees = reading.agrees && whole_malformed == reading.malformed &&
+                   same_records(whole, table) &&
+                   whole.rejected_params == table.rejected_params;
+  return reading;
 }

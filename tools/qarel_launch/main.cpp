@@ -1,82 +1,109 @@
 // qarel-launch: the client_common library from the command line.
-#include <option_list/option_list.h>
 #include <version/version.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "commands.h"
-#include "standard_options.h"
-#include "table_file.h"
 
-// The manual page is made from this text and from --version by help2man, so
-// it keeps help2man's layout: usage, one line of summary, then sections.
-void print_usage(std::FILE* out) {
-  std::fputs(
+namespace {
+const Command* const kCommands[] = {&kParseCommand, &kComposeCommand,
+                                    &kResolveCommand, &kVersionCommand,
+                                    &kOptionsCommand};
+
+constexpr char kExitStatus[] =
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  some argument was rejected, or a host was not found\n"
+    "  2  a launch URI is malformed, or what qarel-launch was given is\n"
+    "     wrong: the command line, a table file, a compose input, the\n"
+    "     folder of --open-log\n"
+    "  3  a self-check failed, which is a bug: --explain disagrees with\n"
+    "     the parse, or a composed link does not read back as given\n"
+    "\n"
+    "A launch URI ignored for lack of \"//\", and a key left waiting for its\n"
+    "value at the end, are noted on standard error; the status stays.\n";
+
+const Command* find_command(const std::string& name) {
+  for (const Command* c : kCommands)
+    if (name == c->name) return c;
+  return nullptr;
+}
+
+// "name synopsis", or the name alone.
+std::string usage(const Command& c) {
+  return *c.synopsis == '\0' ? c.name : std::string(c.name) + " " + c.synopsis;
+}
+
+// The manual page is made from this text and from --version by help2man,
+// so it keeps help2man's layout: usage, one line of summary, then sections.
+void print_usage() {
+  std::printf(
       "Usage: qarel-launch [COMMAND [ARG...]]\n"
       "Parse and compose the launch arguments of the Quorvane Qarel client.\n"
-      "\n"
-      "Commands:\n"
-      "  parse [--table FILE] [--explain] ARG...\n"
-      "                          parse launch arguments (tokens and\n"
-      "                          quorvane-qarel: URIs) into the standard\n"
-      "                          options, or those of the table in FILE;\n"
-      "                          --explain says what each argument and\n"
-      "                          each part of a launch URI did, and why\n"
-      "  compose KEY=VALUE...    write launch arguments; keys: host port sni\n"
-      "                          connect-tag session-id locale logfile\n"
-      "                          log-level, and the bare switches windowed\n"
-      "                          use-smartcard disable-usb usb-auto-forward\n"
-      "  resolve HOST            print the IPv4 and IPv6 addresses of HOST\n"
-      "  version                 print the build's version record\n"
-      "  options [--table]       print the standard options and defaults;\n"
-      "                          --table writes them as a table file:\n"
-      "                          short|long|switch or valued|default|\n"
-      "                          flags (uri,masked,deprecated or "
-      "-)|description\n"
-      "\n"
-      "Without a command, composes an example launch and parses it back.\n"
-      "\n"
-      "Options:\n"
+      "\nCommands:\n");
+  for (const Command* c : kCommands)
+    std::printf("  %s\n%24s%s\n%s", usage(*c).c_str(), "", c->summary,
+                c->details);
+  std::printf(
+      "\n'qarel-launch COMMAND --help' prints the usage of COMMAND. Without\n"
+      "a command, qarel-launch composes an example launch and reads it back.\n"
+      "\nOptions:\n"
       "  -h, --help              print this help and exit\n"
-      "  --version               print the version and exit\n"
-      "\n"
-      "Exit status:\n"
-      "  0  success\n"
-      "  1  some argument was rejected, or a host was not found\n"
-      "  2  a launch URI is malformed, the command line is wrong, or the\n"
-      "     table file is (nothing is parsed then)\n"
-      "  3  --explain disagrees with the parse, which is a bug\n",
-      out);
+      "  --version               print the version and exit\n\n%s",
+      kExitStatus);
+}
+
+void print_usage(const Command& c) {
+  std::printf("Usage: qarel-launch %s\n%s\n", usage(c).c_str(), c.summary);
+  if (*c.details != '\0') std::printf("\nArguments:\n%s", c.details);
+  std::printf("\n%s", kExitStatus);
+}
+
+bool is_help(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+}  // namespace
+
+int refuse(const Command& command, const std::string& what) {
+  std::fprintf(stderr, "%s: %s: %s\n", kName, command.name, what.c_str());
+  return kExitMalformed;
 }
 
 int main(int argc, char** argv) {
   if (argc < 2) return example_command();
-  const std::string command = argv[1];
+  const std::string name = argv[1];
   const Args args(argv + 2, argv + argc);
-  if (command == "parse") return parse_command(args);
-  if (command == "compose") return compose_command(args);
-  if (command == "resolve") return resolve_command(args);
-  if (command == "version" && args.empty()) return version_command();
-  if (command == "options" && args.empty()) {
-    standard_options().log_defaults(false, true);
-    return kExitOk;
+  if (const Command* command = find_command(name)) {
+    if (!args.empty() && is_help(args.front())) {
+      print_usage(*command);
+      return kExitOk;
+    }
+    return command->run(args);
   }
-  if (command == "options" && args == Args{"--table"}) {
-    write_table(standard_options(), stdout);
-    return kExitOk;
-  }
-  if (command == "--version") {
+  const bool help = is_help(name) || name == "help";
+  if (name == "--version" && args.empty()) {
     std::printf("qarel-launch %s\n",
                 quor_version_get_external_product_version());
     return kExitOk;
   }
-  if (command == "--help" || command == "-h" || command == "help") {
-    print_usage(stdout);
+  if (help && args.empty()) {
+    print_usage();
     return kExitOk;
   }
-  std::fprintf(stderr, "qarel-launch: unknown command '%s'\n\n",
-               command.c_str());
-  print_usage(stderr);
+  const Command* asked = find_command(args.empty() ? "" : args.front());
+  if (name == "help" && args.size() == 1 && asked != nullptr) {
+    print_usage(*asked);
+    return kExitOk;
+  }
+  if (name == "help" && args.size() == 1) {
+    std::fprintf(stderr, "%s: help: unknown command '%s'\n", kName,
+                 args.front().c_str());
+  } else if (help || name == "--version") {
+    std::fprintf(stderr, "%s: %s: unexpected argument '%s'\n", kName,
+                 name.c_str(), args.back().c_str());
+  } else {
+    std::fprintf(stderr,
+                 "%s: unknown %s '%s'; 'qarel-launch --help' lists them\n",
+                 kName, name[0] == '-' ? "option" : "command", name.c_str());
+  }
   return kExitMalformed;
 }

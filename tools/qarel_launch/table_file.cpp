@@ -2,12 +2,15 @@
 
 #include <boost/algorithm/string/join.hpp>
 #include <boost/algorithm/string/split.hpp>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <vector>
 
 namespace {
 constexpr char kFields[] = "short|long|kind|default|flags|description";
 constexpr std::size_t kFieldCount = 6;
+constexpr std::uintmax_t kMaxBytes = 1 << 20;
 
 struct Flags {
   bool uri = false, masked = false, deprecated = false;
@@ -33,8 +36,46 @@ bool read_flags(const std::string& text, Flags& flags, std::string& bad) {
   return true;
 }
 
+// A key as the library matches it: ASCII letters in either case are equal.
+std::string folded(std::string key) {
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return key;
+}
+
+// What is wrong with the keys and default of one option, or "". `keys`
+// holds the keys of the lines before, with their line numbers.
+std::string check_option(option_list& table, const std::vector<std::string>& f,
+                         const std::map<std::string, int>& keys) {
+  const std::string& short_key = f[0];
+  const std::string& long_key = f[1];
+  if (!short_key.empty() && short_key.size() != 1) {
+    return "the short key \"" + short_key +
+           "\" is longer than one letter; reports and -k3 use one";
+  }
+  if (!short_key.empty() && table.bad_key_format(short_key))
+    return "the short key \"" + short_key + "\" is not a letter";
+  if (long_key.empty()) return "the long key is empty";
+  if (table.bad_key_format(long_key)) {
+    return "the long key \"" + long_key +
+           "\" is malformed: a letter, then letters, digits, \"_\" or \"-\"";
+  }
+  for (const std::string& key : {short_key, long_key}) {
+    const auto earlier = keys.find(folded(key));
+    if (!key.empty() && earlier != keys.end()) {
+      return "the key \"" + key + "\" is a key of line " +
+             std::to_string(earlier->second) + " already";
+    }
+  }
+  if (f[2] == "switch" && !f[3].empty() && f[3] != "True" && f[3] != "False")
+    return "a switch's default is empty, True or False";
+  return "";
+}
+
 // One option line into `table`, or what is wrong with it.
-std::string read_line(const std::string& line, option_list& table) {
+std::string read_line(const std::string& line, option_list& table,
+                      std::map<std::string, int>& keys, int number) {
+  if (line.find('\0') != std::string::npos) return "holds a NUL byte";
   std::vector<std::string> fields;
   std::size_t start = 0;
   while (fields.size() + 1 < kFieldCount) {
@@ -52,36 +93,58 @@ std::string read_line(const std::string& line, option_list& table) {
   const std::string& kind = fields[2];
   if (kind != "switch" && kind != "valued")
     return "the kind is \"" + kind + "\", not \"switch\" or \"valued\"";
-  if (fields[1].empty()) return "the long key is empty";
+  const std::string wrong = check_option(table, fields, keys);
+  if (!wrong.empty()) return wrong;
   Flags flags;
   std::string bad;
   if (!read_flags(fields[4], flags, bad)) {
     return "unknown flag \"" + bad +
            "\" (flags are \"-\" or a list of uri, masked, deprecated)";
   }
+  for (const std::string& key : {fields[0], fields[1]})
+    if (!key.empty()) keys.emplace(folded(key), number);
   table.add(fields[0], fields[1], kind == "switch", fields[3], fields[5],
             !flags.masked, flags.deprecated, flags.uri);
+  return "";
+}
+
+// Why the file at `path` cannot be a table file, or "".
+std::string check_file(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (error) return error.message();
+  if (fs::is_directory(status)) return "a folder, not a table file";
+  if (!fs::is_regular_file(status)) return "not a regular file";
+  if (fs::file_size(path, error) > kMaxBytes)
+    return "larger than 1 MiB; a table holds one line per option";
   return "";
 }
 }  // namespace
 
 bool read_table_file(const std::string& path, option_list& table,
                      std::string& error) {
+  const std::string wrong = check_file(path);
   std::ifstream in(path);
-  if (!in) {
-    error = path + ": cannot be read";
+  if (!wrong.empty() || !in) {
+    error = path + ": " + (wrong.empty() ? "cannot be read" : wrong);
     return false;
   }
+  std::map<std::string, int> keys;
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    const std::string wrong = read_line(line, table);
-    if (!wrong.empty()) {
-      error = path + ":" + std::to_string(number) + ": " + wrong;
+    const std::string wrong_line = read_line(line, table, keys, number);
+    if (!wrong_line.empty()) {
+      error = path + ":" + std::to_string(number) + ": " + wrong_line;
       return false;
     }
+  }
+  if (table.options.empty()) {
+    error = path + ": holds no options";
+    return false;
   }
   return true;
 }

@@ -4,9 +4,12 @@
 //
 // kind is "switch" or "valued"; flags is "-" or a comma-separated list of
 // "uri" (may be set from a launch URI), "masked" (reports print ********
-// for the value) and "deprecated". The description is the rest of the line
-// and may hold "|"; the other fields may not, and the long key may not be
-// empty. Blank lines and lines starting with "#" are skipped.
+// for the value) and "deprecated". The short key is empty or one letter;
+// the long key is a letter, then letters, digits, "_" or "-"; no key stands
+// twice, short or long, in any letter case; a switch's default is empty,
+// True or False. The description is the rest of the line and may hold "|".
+// Blank lines and lines starting with "#" are skipped. The file is a regular
+// file of at most 1 MiB with at least one option.
 #ifndef TOOLS_QAREL_LAUNCH_TABLE_FILE_H_
 #define TOOLS_QAREL_LAUNCH_TABLE_FILE_H_
 
@@ -15,8 +18,9 @@
 #include <cstdio>
 #include <string>
 
-// Adds the options of the file at `path` to `table`. On a malformed file,
-// returns false with `error` naming the file, the line and what is wrong.
+// Adds the options of the file at `path` to `table`. On a file that breaks
+// a rule above, returns false with `error` naming the file, the line where
+// there is one, and what is wrong.
 bool read_table_file(const std::string& path, option_list& table,
                      std::string& error);
 

@@ -6,7 +6,9 @@
 
 #include "commands.h"
 
-int version_command() {
+namespace {
+int run(const Args& args) {
+  if (!args.empty()) return refuse(kVersionCommand, "takes no arguments");
   const struct {
     const char* name;
     std::string value;
@@ -36,3 +38,7 @@ int version_command() {
     std::printf("%-22s %s\n", f.name, f.value.c_str());
   return kExitOk;
 }
+}  // namespace
+
+const Command kVersionCommand = {"version", "",
+                                 "Print the build's version record.", "", run};
