@@ -34,23 +34,16 @@ c++ -std=c++17 examples/consumer/main.cpp -o "$work/pc-consumer" \
 echo "== qarel-launch, its manual page and its completion"
 qarel-launch version
 qarel-launch --version
-man -w qarel-launch
+man qarel-launch | grep -q "^EXAMPLES"
 completion=/usr/share/bash-completion/completions/qarel-launch
-complete_words() {
-  bash -c 'compopt() { :; }  # a builtin only while completing
-           source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
-           _qarel_launch; echo "${COMPREPLY[*]}"' _ "$completion" "$@"
-}
-check() {
-  if [[ "$2" != "$3" ]]; then
-    echo "completion of '$1' gave '$2', expected '$3'" >&2
-    exit 1
-  fi
-}
-check "qarel-launch pa" "$(complete_words qarel-launch pa)" "parse"
-check "parse --log" "$(complete_words qarel-launch parse --log)" "--logfile --log-level"
-check "compose con" "$(complete_words qarel-launch compose con)" "connect-tag="
-check "parse --ex" "$(complete_words qarel-launch parse --ex)" "--explain"
+offered=$(bash -c 'compopt() { :; }  # a builtin only while completing
+                   source "$1"; COMP_WORDS=(qarel-launch parse -l de)
+                   COMP_CWORD=3; _qarel_launch; echo "${COMPREPLY[*]}"' \
+  _ "$completion")
+if [[ $offered != debug ]]; then
+  echo "the installed completion offered '$offered' after -l de" >&2
+  exit 1
+fi
 
 echo "== purge"
 files=$(dpkg -L "${packages[@]}" | sort -u)
