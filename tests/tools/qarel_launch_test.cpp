@@ -95,18 +95,20 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
   const struct {
     Args args;
     int status;
-    std::string out, err;                   // exact, or "…" for any text
-    std::vector<std::string> secrets = {};  // masked values, shown nowhere
+    std::string out, err;  // exact, or "…" for any text
+    // Masked values, shown nowhere. Each holds a "-", so none can turn up
+    // inside this folder's name, which some outputs print.
+    std::vector<std::string> secrets = {};
   } cases[] = {
       // clang-format off
       // parse: the standard table's report, rejections, malformed URIs.
-      {{"parse", "-l", "debug", "connect-tag=c1", kUri + "h:900?sni=a%20b"}, 0, kReport +
+      {{"parse", "-l", "debug", "connect-tag=hush-c1", kUri + "h:900?sni=a%20b"}, 0, kReport +
           "   -a                        address               h Host to connect to\n"
           "   -p                           port             900 Port to connect to\n"
           "                                 sni             a b TLS server name\n"
           "                         connect-tag        ******** Connection tag from the broker\n"
           "   -l                      log-level           debug critical, error, info, debug or 0 to 5\n",
-          "", {"c1"}},
+          "", {"hush-c1"}},
       {{"parse", "foo", "--", "-l"}, 1, kReport + "\nRejected: CL_param:'foo' CL_param:'' \n",
           "qarel-launch: note: log-level (-l) waits for a value that never came, and is not "
           "assigned\n"},
@@ -114,9 +116,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
       {{"parse", kUri + "?a b", "%%s%n", std::string(5000, 'x')}, 2,
           "…\nRejected: URI_opt:'a b' CL_param:'%%s%n' CL_param:'xxx…x' \n"
           "\nA launch URI is malformed.\n", ""},
-      {{"parse", "quorvane-qarel:h?connect-tag=c2"}, 0, kReport,
+      {{"parse", "quorvane-qarel:h?connect-tag=hush-c2"}, 0, kReport,
           "qarel-launch: note: \"quorvane-qarel:h?connect-tag=********\" is ignored: no "
-          "\"//\" after the scheme\n", {"c2"}},
+          "\"//\" after the scheme\n", {"hush-c2"}},
       // The event log is only reported, unless --open-log names a folder.
       {{"parse", kUri + "h?logfile=" + encoded_elsewhere + "%2fx.log"}, 0,
           "…\nEvent log: the client would write \"" + elsewhere + "/x.log\"; qarel-launch "
@@ -125,9 +127,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "address=h"}, 0,
           "…\nEvent log: the client would write \"" + elsewhere + "/y.log\"; qarel-launch "
           "wrote \"logs/y.log\".\n", ""},
-      {{"parse", "--table", kTable, "--open-log", "logs", "--ticket=t1", "address=h"}, 0,
+      {{"parse", "--table", kTable, "--open-log", "logs", "--ticket=hush-t1", "address=h"}, 0,
           "…\nEvent log: no logfile is set; qarel-launch wrote \"logs/qarel-launch.log\".\n",
-          "", {"t1"}},
+          "", {"hush-t1"}},
       {{"parse", "--open-log", "none", "x"}, 2, "",
           "qarel-launch: parse: --open-log none: not a folder\n"},
       {{"parse", "--table"}, 2, "", "qarel-launch: parse: --table needs a FILE\n"},
@@ -178,8 +180,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
       {Explain({"logfile=" + elsewhere + "/z.log"}), 0, "\"logfile=" + elsewhere +
           "/z.log\": sets logfile = \"" + elsewhere + "/z.log\", where the client writes "
           "its event log\n…", ""},
-      {Explain({"--pin=p1", "--ticket", "-x2", "-t", "t3", "-t4",
-                kUri + "h?pin=p5&ticket=t6&connect-tag=c7", "connect-tag=c8"}), 2,
+      {Explain({"--pin=hush-p1", "--ticket", "-hush-x2", "-t", "hush-t3", "-t4",
+                kUri + "h?pin=hush-p5&ticket=hush-t6&connect-tag=hush-c7",
+                "connect-tag=hush-c8"}), 2,
           "\"--pin=********\": refused, CL_param:'pin=********': a switch given a value\n"
           "\"--ticket\": waits for the value of ticket (-t) in the next argument\n"
           "\"********\": refused, CL_param:'********': unknown key; ticket (-t) no longer "
@@ -197,7 +200,7 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "\"connect-tag=********\": sets connect-tag = ********\n…"
           "\nRejected: CL_param:'pin=********' CL_param:'********' URI_opt:'pin=********' "
           "URI_opt:'connect-tag' \n\nA launch URI is malformed.\n", "",
-          {"p1", "x2", "t3", "p5", "t6", "c7", "c8"}},
+          {"hush-p1", "hush-x2", "hush-t3", "hush-p5", "hush-t6", "hush-c7", "hush-c8"}},
       // A table file that breaks a rule stops the tool before anything is read.
       {{"parse", "--table", "fields", "x"}, 2, "", "qarel-launch: fields:3: expected 6 "
           "fields separated by \"|\" (short|long|kind|default|flags|description), found 3\n"},
