@@ -15,7 +15,7 @@ struct State {
   std::map<std::string, bool> defaults;
   OsVersion version = kDefaultVersion;
   int requests = 0;
-  std::vector<std::function<void(bool)>> pending;
+  std::vector<AccessCompletion> pending;
 };
 
 State& state() {
@@ -53,10 +53,10 @@ bool os_version_at_least(OsVersion version) {
          std::tie(version.major, version.minor, version.patch);
 }
 
-void request_audio_access(std::function<void(bool granted)> completion) {
+void request_audio_access(AccessCompletion completion) {
   std::lock_guard<std::mutex> lock(state().mutex);
   ++state().requests;
-  state().pending.push_back(std::move(completion));
+  state().pending.push_back(completion);
 }
 
 int audio_access_requests() {
@@ -65,13 +65,13 @@ int audio_access_requests() {
 }
 
 void answer_audio_requests(bool granted) {
-  std::vector<std::function<void(bool)>> pending;
+  std::vector<AccessCompletion> pending;
   {
     std::lock_guard<std::mutex> lock(state().mutex);
     pending.swap(state().pending);
   }
-  for (auto& completion : pending) {
-    if (completion) completion(granted);
+  for (const AccessCompletion completion : pending) {
+    if (completion != nullptr) completion(granted);
   }
 }
 

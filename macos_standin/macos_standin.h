@@ -5,7 +5,6 @@
 #define MACOS_STANDIN_MACOS_STANDIN_H_
 
 #include <boost/optional.hpp>
-#include <functional>
 #include <string>
 
 namespace macos_standin {
@@ -27,8 +26,11 @@ void set_os_version(OsVersion version);
 bool os_version_at_least(OsVersion version);
 
 // Records a request for audio-capture permission and returns at once; the
-// completion runs when answer_audio_requests delivers an answer.
-void request_audio_access(std::function<void(bool granted)> completion);
+// completion runs when answer_audio_requests delivers an answer. A plain
+// function, as the library passes no state: a std::function would leave its
+// type information visible in the library's exports.
+using AccessCompletion = void (*)(bool granted);
+void request_audio_access(AccessCompletion completion);
 // Requests made so far.
 int audio_access_requests();
 // Runs the completion of every request not yet answered with `granted`.

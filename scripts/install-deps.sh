@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkgconf file dpkg-dev
   libboost-dev
   googletest libgtest-dev libgmock-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev libc++-dev libc++abi-dev
   libbenchmark-dev libboost-program-options-dev libcli11-dev libcxxopts-dev
   libcurl4-openssl-dev
   gcovr

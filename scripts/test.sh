@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: with
-# warnings as errors, and under AddressSanitizer (with LeakSanitizer) and
-# UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds and runs every test: with warnings
+# as errors, and under AddressSanitizer (with LeakSanitizer) and
+# UndefinedBehaviorSanitizer; both again built by clang against libc++, the
+# standard library of the library's users, with exports by visibility alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --workflow --preset ci
 cmake --workflow --preset asan
+cmake --workflow --preset libcxx
+cmake --workflow --preset libcxx-asan

@@ -1,4 +1,7 @@
-# cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DCXX=... -P this
+# cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DCXX=...
+#   -DCXX_FLAGS=... -P this
+# The consumer is built with the build's own compiler and flags: a libc++
+# library needs a libc++ client.
 # Each step gets a minute: a consumer that hangs fails instead of waiting
 # out the test's own timeout.
 function(run)
@@ -18,7 +21,8 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 # The CMake package.
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G Ninja
-    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX})
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX}
+    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 run(${WORK_DIR}/consumer/consumer)
 if(NOT out MATCHES "${expected}")
@@ -30,13 +34,15 @@ file(GLOB_RECURSE pc_file ${prefix}/*/client_common.pc)
 get_filename_component(pc_dir "${pc_file}" DIRECTORY)
 run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir}
     pkg-config --cflags --libs client_common)
-string(STRIP "${out}" flags)
+string(STRIP "${out} ${CXX_FLAGS}" flags)
 separate_arguments(flags UNIX_COMMAND "${flags}")
-run(${CXX} -std=c++17 ${CONSUMER_DIR}/main.cpp ${flags}
+run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir}
+    pkg-config --variable=libdir client_common)
+string(STRIP "${out}" lib_dir)
+# A run path finds the library under either platform's loader.
+run(${CXX} -std=c++17 ${CONSUMER_DIR}/main.cpp ${flags} -Wl,-rpath,${lib_dir}
     -o ${WORK_DIR}/consumer_pc)
-file(GLOB_RECURSE library ${prefix}/*/libclient_common.so)
-get_filename_component(lib_dir "${library}" DIRECTORY)
-run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${lib_dir} ${WORK_DIR}/consumer_pc)
+run(${WORK_DIR}/consumer_pc)
 if(NOT out MATCHES "${expected}")
   message(FATAL_ERROR "pkg-config consumer printed: ${out}")
 endif()
