@@ -7,6 +7,7 @@ packages=(
   libboost-dev
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-dev libc++-dev libc++abi-dev
+  gnustep-make libgnustep-base-dev libobjc-12-dev libblocksruntime-dev
   libbenchmark-dev libboost-program-options-dev libcli11-dev libcxxopts-dev
   libcurl4-openssl-dev
   gcovr

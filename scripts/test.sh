@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and runs every test: with warnings
 # as errors, and under AddressSanitizer (with LeakSanitizer) and
 # UndefinedBehaviorSanitizer; both again built by clang against libc++, the
-# standard library of the library's users, with exports by visibility alone.
+# standard library of the library's users, with exports by visibility alone;
+# and the macOS functions' Objective-C++ source against GNUstep's Foundation.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,3 +12,4 @@ cmake --workflow --preset ci
 cmake --workflow --preset asan
 cmake --workflow --preset libcxx
 cmake --workflow --preset libcxx-asan
+cmake --workflow --preset gnustep

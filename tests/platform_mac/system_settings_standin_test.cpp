@@ -1,14 +1,10 @@
-// The macOS functions against the stand-in for Foundation and AVFoundation.
-#include "platform_mac/platform_mac.h"
-
+// The macOS functions against our stand-in for Foundation and AVFoundation.
 #include <gtest/gtest.h>
 
 #include "macos_standin/macos_standin.h"
+#include "platform_mac/platform_mac.h"
 
-TEST(PlatformMac, FixedAnswersAndUserDefaults) {
-  EXPECT_TRUE(valid_platform());
-  EXPECT_EQ(quor_attach_console() + check_connection_status(), 0);
-  quor_deattach_console();
+TEST(SystemSettingsStandin, UserDefaultsWrittenNotToggled) {
   // From the opposite values: the switches write, they do not toggle.
   macos_standin::user_defaults_set_bool("NSFullScreenMenuItemEverywhere", true);
   for (int call = 0; call < 2; ++call) {
@@ -20,7 +16,7 @@ TEST(PlatformMac, FixedAnswersAndUserDefaults) {
   }
 }
 
-TEST(PlatformMac, MicrophoneRequestFrom1014OnAndItsAnswerIsIgnored) {
+TEST(SystemSettingsStandin, MicrophoneRequestFrom1014OnAndItsAnswerIsIgnored) {
   const struct {
     macos_standin::OsVersion version;
     int requests;
