@@ -1,17 +1,18 @@
-// The assignment members, and the rarely taken parts of the assignment rules
-// in key_lookup.h: the rejection record and the deprecation warning.
+// The assignment members, and the rarely taken parts of the assignment
+// rules. The rules themselves are in assignment_rules.h, where set and
+// set_true below, and the launch-argument parser
+// (client_common/launch_arguments.cpp), all reach them.
 #include <cstdio>
 
 #include "logging/logging.h"
-#include "option_list/key_lookup.h"
+#include "option_list/assignment_rules.h"
 #include "option_list/option_list.h"
-
-using client_common::internal::find_key;
 
 namespace client_common::internal {
 
-bool record_rejection(option_list& table, std::string_view key, bool from_uri) {
-  table.rejected_params += from_uri ? "URI_opt:'" : "CL_param:'";
+bool record_rejection(option_list& table, std::string_view key, Origin origin) {
+  table.rejected_params +=
+      origin == Origin::kLaunchUri ? "URI_opt:'" : "CL_param:'";
   table.rejected_params += key;
   table.rejected_params += "' ";
   return false;
@@ -28,19 +29,31 @@ void warn_deprecated_use(const option_list::option& record) {
 
 }  // namespace client_common::internal
 
+namespace {
+using client_common::internal::Assignment;
+using client_common::internal::find_key;
+using client_common::internal::Origin;
+
+Assignment assignment(bool from_uri, bool warn_deprecated) {
+  return {from_uri ? Origin::kLaunchUri : Origin::kCommandLine,
+          warn_deprecated};
+}
+}  // namespace
+
 bool option_list::set(std::string key, std::string value, bool from_uri,
                       bool warn_deprecated) {
+  const Assignment how = assignment(from_uri, warn_deprecated);
   return client_common::internal::assign_value(
-      *this, key, std::move(value), from_uri, warn_deprecated,
-      find_key(options, key, from_uri));
+      *this, key, std::move(value), how, find_key(options, key, how.origin));
 }
 
 bool option_list::set_true(std::string key, bool from_uri,
                            bool warn_deprecated) {
+  const Assignment how = assignment(from_uri, warn_deprecated);
   return client_common::internal::assign_true(
-      *this, key, from_uri, warn_deprecated, find_key(options, key, from_uri));
+      *this, key, how, find_key(options, key, how.origin));
 }
 
 bool option_list::is_boolean(std::string key) {
-  return find_key(options, key, false).is_switch();
+  return find_key(options, key, Origin::kCommandLine).is_switch();
 }

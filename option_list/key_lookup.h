@@ -1,8 +1,8 @@
-// Internal: the key rules, how the table finds records, and set's rules for
-// a key already found. Assignments and key tests match the short or the long
-// key; reads match the long key only. First match wins. Free functions over
-// string views, so neither the members, which take their strings by value,
-// nor the parser copy a key again.
+// Internal: the key rules and how the table finds records. Assignments and
+// key tests match the short or the long key; reads match the long key only.
+// First match wins. Free functions over string views, so neither the
+// members, which take their strings by value, nor the parser copy a key
+// again. What an assignment then does is in assignment_rules.h.
 #ifndef OPTION_LIST_KEY_LOOKUP_H_
 #define OPTION_LIST_KEY_LOOKUP_H_
 
@@ -10,9 +10,7 @@
 #include <list>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "option_list/ignore_value.h"
 #include "option_list/option_list.h"
 #include "safe_str/char_classes.h"
 #include "safe_str/equal_ignoring_case.h"
@@ -44,6 +42,10 @@ inline const option_list::option* find_long_key(
   return found == options.end() ? nullptr : &*found;
 }
 
+// Where a key comes from: a launch URI reaches only the records registered
+// as settable from one.
+enum class Origin : bool { kCommandLine, kLaunchUri };
+
 // What a key reaches, in one walk: the first record matching it by its short
 // or long key, which decides whether the key is a switch, and the first
 // match that may be assigned from this origin, which takes the value.
@@ -54,51 +56,17 @@ struct KeyRecords {
 };
 
 inline KeyRecords find_key(std::list<option_list::option>& options,
-                           std::string_view key, bool from_uri) {
+                           std::string_view key, Origin origin) {
   KeyRecords found;
   for (option_list::option& o : options) {
     if (!matches_key(o, key)) continue;
     if (found.first == nullptr) found.first = &o;
-    if (!from_uri || o.uri_settable) {
+    if (origin == Origin::kCommandLine || o.uri_settable) {
       found.assignable = &o;
       break;
     }
   }
   return found;
-}
-
-// Out of line, as they are rarely taken: appending the rejection record of
-// a refused assignment (returns false), and the deprecation warning.
-bool record_rejection(option_list& table, std::string_view key, bool from_uri);
-void warn_deprecated_use(const option_list::option& record);
-
-inline void store(option_list::option& record, std::string&& value,
-                  bool warn_deprecated) {
-  record.value = std::move(value);
-  record.is_set = true;
-  if (warn_deprecated && record.deprecated) warn_deprecated_use(record);
-}
-
-// set's and set_true's rules, for a key already looked up. Inline, so that
-// the parsers' calls need no frame of their own.
-inline bool assign_value(option_list& table, std::string_view key,
-                         std::string&& value, bool from_uri,
-                         bool warn_deprecated, const KeyRecords& found) {
-  if (malformed_key(key) || value == IGNORE_VALUE ||
-      found.assignable == nullptr)
-    return record_rejection(table, key, from_uri);
-  store(*found.assignable, std::move(value), warn_deprecated);
-  return true;
-}
-
-// The switch test reads the first match; the assignment takes the first match
-// allowed from this origin, which may be a later duplicate.
-inline bool assign_true(option_list& table, std::string_view key, bool from_uri,
-                        bool warn_deprecated, const KeyRecords& found) {
-  if (!found.is_switch() || found.assignable == nullptr)
-    return record_rejection(table, key, from_uri);
-  store(*found.assignable, "True", warn_deprecated);
-  return true;
 }
 
 }  // namespace client_common::internal

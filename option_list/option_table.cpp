@@ -11,6 +11,7 @@ using client_common::internal::find_key;
 using client_common::internal::kKeyTail;
 using client_common::internal::kLetters;
 using client_common::internal::malformed_key;
+using client_common::internal::Origin;
 
 void option_list::add(std::string short_key, std::string long_key, bool is_bool,
                       std::string default_value, std::string description,
@@ -46,7 +47,8 @@ bool option_list::is_num(const char* c) {
 }
 
 bool option_list::is_a_key(std::string key) {
-  return !malformed_key(key) && find_key(options, key, false).first != nullptr;
+  return !malformed_key(key) &&
+         find_key(options, key, Origin::kCommandLine).first != nullptr;
 }
 
 std::string option_list::get(std::string key) {
