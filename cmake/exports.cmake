@@ -1,13 +1,40 @@
 # The exported interface is written once, by hand, in client_common/exports.txt.
-# What needs it in another form is made from it here; the build includes this
-# file, and so does the export test, with `cmake -P`.
+# Every other form of it is made from it here: the linkers' export lists at
+# configure time, the Debian symbols file at package build
+# (cmake/debian-symbols.cmake), and the export test's expectations.
 set(CLIENT_COMMON_EXPORTS ${CMAKE_CURRENT_LIST_DIR}/../client_common/exports.txt)
 
-# client_common_exports(<var>): the list's symbols, without its comments and
-# blank lines.
-function(client_common_exports var)
-  file(STRINGS ${CLIENT_COMMON_EXPORTS} lines REGEX "^[^#]")
-  set(${var} "${lines}" PARENT_SCOPE)
+# client_common_exports(<symbols> [<versions>]): the list's symbols, without
+# comments and blank lines, and the version each dates from: the one a
+# symbol's own "# since VERSION" names, else the one the list's header names
+# ("Symbols date from VERSION").
+function(client_common_exports symbols_var)
+  file(STRINGS ${CLIENT_COMMON_EXPORTS} lines)
+  set(symbols "")
+  set(versions "")
+  set(base "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^# Symbols date from ([0-9.]+)")
+      set(base ${CMAKE_MATCH_1})
+    endif()
+    if(line MATCHES "^#" OR line STREQUAL "")
+      continue()
+    endif()
+    set(since ${base})
+    if(line MATCHES "# since ([0-9.]+)$")
+      set(since ${CMAKE_MATCH_1})
+    endif()
+    string(REGEX REPLACE " *#.*$" "" symbol "${line}")
+    list(APPEND symbols "${symbol}")
+    list(APPEND versions "${since}")
+  endforeach()
+  if(base STREQUAL "")
+    message(FATAL_ERROR "${CLIENT_COMMON_EXPORTS} names no base version")
+  endif()
+  set(${symbols_var} "${symbols}" PARENT_SCOPE)
+  if(ARGC GREATER 1)
+    set(${ARGV1} "${versions}" PARENT_SCOPE)
+  endif()
 endfunction()
 
 # client_common_export_form(<demangled> <var>): a demangled symbol as the list
@@ -25,15 +52,15 @@ function(client_common_export_form demangled var)
   set(${var} "${form}" PARENT_SCOPE)
 endfunction()
 
-# client_common_mach_o_pattern(<symbol> <var>): the pattern of a listed symbol
-# in Apple's -exported_symbols_list, where Mach-O names carry a leading "_"
-# and "*" matches any text: "_qarel_strnlen_s" for a C function;
-# "__Z14percent_encode*" and "__ZN11option_list3addE*" for C++ functions,
-# their name mangled and their parameters left to the wildcard (the
-# interface has no overloads).
-function(client_common_mach_o_pattern symbol var)
+# client_common_export_pattern(<symbol> <var>): the pattern that matches a
+# listed symbol's mangled name, where "*" matches any text: "qarel_strnlen_s"
+# for a C function; "_Z14percent_encode*" and "_ZN11option_list3addE*" for
+# C++ functions, their name mangled and their parameters left to the
+# wildcard (the interface has no overloads), so that it fits libstdc++ and
+# libc++ alike. Mach-O names carry one more leading "_".
+function(client_common_export_pattern symbol var)
   if(NOT symbol MATCHES "\\(")
-    set(${var} "_${symbol}" PARENT_SCOPE)
+    set(${var} "${symbol}" PARENT_SCOPE)
     return()
   endif()
   string(REGEX REPLACE "\\(.*" "" name "${symbol}")
@@ -47,17 +74,51 @@ function(client_common_mach_o_pattern symbol var)
   if(depth GREATER 1)
     set(mangled "N${mangled}E")
   endif()
-  set(${var} "__Z${mangled}*" PARENT_SCOPE)
+  set(${var} "_Z${mangled}*" PARENT_SCOPE)
 endfunction()
 
-# client_common_mach_o_export_list(<file>): writes Apple's exported-symbols
-# list, one pattern a line.
-function(client_common_mach_o_export_list file)
+# client_common_export_list(<file> ELF|MACH_O): the linker's list of what the
+# library exports: the GNU linker's version script, each listed symbol
+# global and everything else local; or Apple's -exported_symbols_list.
+function(client_common_export_list file format)
   client_common_exports(symbols)
-  set(text "")
+  if(format STREQUAL "ELF")
+    set(text "/* Made from client_common/exports.txt. */\n{\n  global:\n")
+  else()
+    set(text "")
+  endif()
   foreach(symbol IN LISTS symbols)
-    client_common_mach_o_pattern("${symbol}" pattern)
-    string(APPEND text "${pattern}\n")
+    client_common_export_pattern("${symbol}" pattern)
+    if(format STREQUAL "ELF")
+      string(APPEND text "    ${pattern};\n")
+    else()
+      string(APPEND text "_${pattern}\n")
+    endif()
   endforeach()
+  if(format STREQUAL "ELF")
+    string(APPEND text "  local:\n    *;\n};\n")
+  endif()
   file(CONFIGURE OUTPUT ${file} CONTENT "${text}" @ONLY)
+endfunction()
+
+# client_common_debian_symbols(<file> <library> <package> <dev_package>): the
+# Debian symbols file, each symbol demangled as Debian's compiler and
+# libstdc++ name it, with the version it dates from.
+function(client_common_debian_symbols file library package dev_package)
+  client_common_exports(symbols versions)
+  set(string
+    "std::__cxx11::basic_string<char, std::char_traits<char>, std::allocator<char> >")
+  set(text "${library} ${package} #MINVER#\n")
+  string(APPEND text "* Build-Depends-Package: ${dev_package}\n")
+  foreach(symbol since IN ZIP_LISTS symbols versions)
+    if(NOT symbol MATCHES "\\(")
+      string(APPEND text " ${symbol}@Base ${since}\n")
+      continue()
+    endif()
+    string(REPLACE "std::vector<std::string>"
+      "std::vector<${string}, std::allocator<${string} > >" symbol "${symbol}")
+    string(REPLACE "std::string" "${string}" symbol "${symbol}")
+    string(APPEND text " (c++)\"${symbol}@Base\" ${since}\n")
+  endforeach()
+  file(WRITE ${file} "${text}")
 endfunction()

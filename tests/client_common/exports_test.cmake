@@ -3,8 +3,8 @@
 # that is not exported, and on anything else that is, but for the ELF
 # linker's own symbols and the type information of the exception types Boost
 # declares visible on purpose, which the linkers' export lists leave out.
-# Each listed symbol's mangled name must also match its pattern in Apple's
-# exported-symbols list.
+# Each listed symbol's mangled name must also match its pattern in the
+# linkers' export lists.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/exports.cmake)
 client_common_exports(listed)
@@ -30,11 +30,12 @@ foreach(m d IN ZIP_LISTS mangled demangled)
   client_common_export_form("${d}" symbol)
   if(symbol IN_LIST listed)
     list(APPEND exported "${symbol}")
-    client_common_mach_o_pattern("${symbol}" pattern)
-    string(REGEX REPLACE "([][.^$+?(){}|\\\\])" "\\\\\\1" pattern "${pattern}")
+    # Both linkers' lists hold this pattern; mangled names hold only
+    # letters, digits and "_", so only its "*" needs translating.
+    client_common_export_pattern("${symbol}" pattern)
     string(REPLACE "*" ".*" pattern "${pattern}")
-    if(NOT "_${m}" MATCHES "^${pattern}$")
-      list(APPEND faults "Apple's list does not match _${m} (${symbol})")
+    if(NOT m MATCHES "^${pattern}$")
+      list(APPEND faults "the export lists' ${pattern} misses ${m} (${symbol})")
     endif()
   elseif(NOT d MATCHES "${not_ours}")
     list(APPEND faults "exported, not listed: ${symbol}")
