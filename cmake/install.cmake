@@ -36,15 +36,7 @@ install(TARGETS qarel-launch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Headers keep their folders, so consumers write
 # #include <option_list/option_list.h> as the project itself does.
-foreach(header
-    client_common/client_common.h
-    client_common/export.h
-    logging/logging.h
-    option_list/option_list.h
-    platform_mac/platform_mac.h
-    qarel_core/qarel_core.h
-    safe_str/safe_str.h
-    version/version.h)
+foreach(header IN LISTS CLIENT_COMMON_PUBLIC_HEADERS ITEMS qarel_core/qarel_core.h)
   get_filename_component(folder ${header} DIRECTORY)
   install(FILES ${header} DESTINATION ${CLIENT_COMMON_INCLUDE_DIR}/${folder})
 endforeach()

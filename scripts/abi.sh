@@ -20,15 +20,14 @@ if ! cmake --build --preset ci --target client_common >"$work/build.log" 2>&1; t
   cat "$work/build.log"
   exit 1
 fi
-cmake --install build/ci --prefix "$work/prefix" >/dev/null
 
-# The installed headers are the public ones. The debug information names
+# The public headers, as the build lists them. The debug information names
 # them relative to the source root ("./option_list/option_list.h"), as the
 # build maps its paths.
 headers=()
 while read -r header; do
   headers+=(--hf "./$header")
-done < <(cd "$work/prefix/include/client_common" && find . -name '*.h' | sed 's|^\./||' | sort)
+done <build/ci/client_common_public_headers.txt
 
 abidw "${headers[@]}" --drop-private-types --no-show-locs --no-corpus-path \
   --no-comp-dir-path --out-file "$work/current.abi" \

@@ -10,7 +10,10 @@ floor=${1:-95}
 scripts/install-deps.sh
 find build/coverage -name '*.gcda' -delete 2>/dev/null || true
 cmake --workflow --preset coverage >/dev/null
-gcovr --root . --object-directory build/coverage \
-  --filter 'safe_str/' --filter 'option_list/' --filter 'client_common/' \
-  --filter 'logging/' --filter 'version/' --filter 'platform_mac/' \
+# The library's folders, as the build lists them.
+filters=()
+while read -r folder; do
+  filters+=(--filter "$folder/")
+done <build/coverage/client_common_folders.txt
+gcovr --root . --object-directory build/coverage "${filters[@]}" \
   --exclude-unreachable-branches --print-summary --fail-under-line "$floor"
