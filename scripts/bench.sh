@@ -2,12 +2,17 @@
 # Builds the benchmarks optimised and measures: the Google Benchmark program
 # (five repetitions, medians), then qarel-launch's start-up against a trivial
 # program linked the same way. Run it on an otherwise idle machine.
+#   scripts/bench.sh          measure
+#   scripts/bench.sh --once   run each benchmark once, as CI does, so that
+#                             none rots
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-command -v python3 >/dev/null || apt-get install -y -qq python3 >/dev/null
+scripts/install-deps.sh bench
 cmake --workflow --preset bench >/dev/null
+if [[ ${1:-} == --once ]]; then
+  exec build/bench/bench/client_common_bench --benchmark_min_time=0
+fi
 cmake --workflow --preset release >/dev/null
 
 build/bench/bench/client_common_bench --benchmark_repetitions=5 \

@@ -1,5 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs, only those that are missing.
+#   scripts/install-deps.sh          what the builds, tests, packages and
+#                                    documentation need
+#   scripts/install-deps.sh bench    also the benchmark's peers (Google
+#                                    Benchmark, CLI11, cxxopts,
+#                                    boost::program_options, curl)
 set -euo pipefail
 
 packages=(
@@ -8,12 +13,14 @@ packages=(
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-dev libc++-dev libc++abi-dev
   gnustep-make libgnustep-base-dev libobjc-12-dev libblocksruntime-dev
-  libbenchmark-dev libboost-program-options-dev libcli11-dev libcxxopts-dev
-  libcurl4-openssl-dev
   gcovr
   debhelper help2man lintian man-db abigail-tools
   valgrind python3
 )
+if [[ ${1:-} == bench ]]; then
+  packages+=(libbenchmark-dev libboost-program-options-dev libcli11-dev
+    libcxxopts-dev libcurl4-openssl-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

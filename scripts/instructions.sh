@@ -7,7 +7,7 @@
 # standard library of the library's users (bench-libcxx).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh bench
 cmake --workflow --preset bench >/dev/null
 cmake --workflow --preset bench-libcxx >/dev/null
 
