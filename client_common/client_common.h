@@ -6,10 +6,25 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "client_common/export.h"
 #include "option_list/option_list.h"
+
+// The fixed texts of a launch URI, for clients that build or read one.
+// Constants of this header only: nothing here is exported.
+namespace client_common {
+// The scheme, which arg_to_params matches in any letter case.
+inline constexpr std::string_view kLaunchUriScheme = "quorvane-qarel:";
+// What follows the scheme; parse_uri ignores a URI without it.
+inline constexpr std::string_view kLaunchUriMarker = "//";
+// Between query parameters.
+inline constexpr std::string_view kLaunchUriSeparator = "&";
+// RFC 3986's reserved characters (gen-delims, then sub-delims): a raw
+// parameter value holding one makes the launch URI malformed.
+inline constexpr std::string_view kLaunchUriReserved = ":/?#[]@!$&'()*+,;=";
+}  // namespace client_common
 
 // Parses one token into `opts`: "--key=value" (any number of dashes, or
 // none), "key value" across two calls, "-k3" (short key, one digit), or a

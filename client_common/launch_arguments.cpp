@@ -137,12 +137,13 @@ bool parse_uri_parameter(std::string_view parameter, option_list& opts) {
 }
 
 constexpr std::size_t kAuthorityStart =
-    kScheme.size() + kAuthorityMarker.size();
+    kLaunchUriScheme.size() + kLaunchUriMarker.size();
 
 bool has_scheme(const std::string& arg) {
-  return arg.size() >= kScheme.size() &&
-         equal_ignoring_case(std::string_view(arg).substr(0, kScheme.size()),
-                             kScheme);
+  return arg.size() >= kLaunchUriScheme.size() &&
+         equal_ignoring_case(
+             std::string_view(arg).substr(0, kLaunchUriScheme.size()),
+             kLaunchUriScheme);
 }
 
 void set_from_uri(option_list& opts, std::string_view key,
@@ -154,13 +155,13 @@ void set_from_uri(option_list& opts, std::string_view key,
 }  // namespace
 }  // namespace client_common::internal
 
+using client_common::kLaunchUriMarker;
+using client_common::kLaunchUriScheme;
 using client_common::internal::contains;
 using client_common::internal::has_scheme;
 using client_common::internal::kAuthorityEnd;
-using client_common::internal::kAuthorityMarker;
 using client_common::internal::kAuthorityStart;
 using client_common::internal::kBlanks;
-using client_common::internal::kScheme;
 using client_common::internal::parse_command_line_token;
 using client_common::internal::parse_uri_parameter;
 using client_common::internal::separator;
@@ -184,8 +185,8 @@ bool arg_to_params(const std::vector<std::string>& args, option_list& opts) {
 
 bool parse_uri(const std::string& uri, option_list& opts) {
   if (uri.size() < kAuthorityStart ||
-      uri.compare(kScheme.size(), kAuthorityMarker.size(), kAuthorityMarker) !=
-          0) {
+      uri.compare(kLaunchUriScheme.size(), kLaunchUriMarker.size(),
+                  kLaunchUriMarker) != 0) {
     return false;
   }
   // Scanned as a view: its finds are inline calls of memchr.

@@ -2,8 +2,8 @@
 #include "client_common/client_common.h"
 #include "client_common/uri_syntax.h"
 
-using client_common::internal::kAuthorityMarker;
-using client_common::internal::kScheme;
+using client_common::kLaunchUriMarker;
+using client_common::kLaunchUriScheme;
 using client_common::internal::separator;
 
 namespace {
@@ -30,8 +30,8 @@ std::string cl_params_formatter(
     const std::string& locale, const std::string& logfile,
     const std::string& log_level) {
   std::string uri = "\"";
-  uri += kScheme;
-  uri += kAuthorityMarker;
+  uri += kLaunchUriScheme;
+  uri += kLaunchUriMarker;
   uri += host;
   if (!port.empty()) {
     uri += ':';

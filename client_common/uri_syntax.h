@@ -1,25 +1,21 @@
-// Internal: the fixed texts of a launch URI, shared by its parser and its
-// composer.
+// Internal: the launch URI's texts as its parser and composer scan for
+// them. The texts themselves are public, in client_common.h.
 #ifndef CLIENT_COMMON_URI_SYNTAX_H_
 #define CLIENT_COMMON_URI_SYNTAX_H_
 
 #include <string_view>
 
+#include "client_common/client_common.h"
 #include "safe_str/char_classes.h"
 
 namespace client_common::internal {
 
-// The scheme, matched in any letter case, and the marker that follows it.
-inline constexpr std::string_view kScheme = "quorvane-qarel:";
-inline constexpr std::string_view kAuthorityMarker = "//";
+// The shared constants of the launch-argument code, by their own names.
+inline constexpr std::string_view separator = kLaunchUriSeparator;
+inline constexpr std::string_view delimiters = kLaunchUriReserved;
+inline constexpr ByteSet kReserved = byte_set({delimiters});
 // The authority (host and port) ends at the first of these.
 inline constexpr ByteSet kAuthorityEnd = byte_set({"/?"});
-// Between query parameters.
-inline constexpr std::string_view separator = "&";
-// RFC 3986's reserved characters (gen-delims, then sub-delims). A raw
-// parameter value holding one makes the URI malformed.
-inline constexpr std::string_view delimiters = ":/?#[]@!$&'()*+,;=";
-inline constexpr ByteSet kReserved = byte_set({delimiters});
 // A parameter holding a blank makes the URI malformed too.
 inline constexpr std::string_view kBlanks = " \t";
 

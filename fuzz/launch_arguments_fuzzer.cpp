@@ -6,6 +6,9 @@
 #include "tests/support/option_tables.h"
 
 namespace {
+using client_common::kLaunchUriMarker;
+using client_common::kLaunchUriScheme;
+
 // The integer and pair reads of every option, and the log level; the
 // integer reads agree with str_to_int.
 void ReadAll(option_list& t) {
@@ -33,12 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool malformed = arg_to_params(args, opts);
   bool has_uri = false;
   for (const auto& a : args)
-    has_uri = has_uri || case_comp(a.substr(0, 15), "quorvane-qarel:");
+    has_uri = has_uri || case_comp(a.substr(0, kLaunchUriScheme.size()),
+                                   std::string(kLaunchUriScheme));
   Check(has_uri || !malformed);  // only launch URIs can be malformed
 
   option_list uri_opts = LaunchTable();
   for (const auto& a : args) {
-    parse_uri("quorvane-qarel://" + a, uri_opts);
+    parse_uri(std::string(kLaunchUriScheme) + std::string(kLaunchUriMarker) + a,
+              uri_opts);
     parseArg(a, uri_opts, true);
   }
   // Refusals of URI parameters are recorded as such.

@@ -1,23 +1,26 @@
 #include "launch_uri.h"
 
-#include <client_common/client_common.h>
-
 #include <algorithm>
 
+using client_common::kLaunchUriMarker;
+using client_common::kLaunchUriScheme;
+
 bool is_launch_uri(const std::string& arg) {
-  return arg.size() >= kScheme.size() &&
-         case_comp(arg.substr(0, kScheme.size()), std::string(kScheme));
+  return arg.size() >= kLaunchUriScheme.size() &&
+         case_comp(arg.substr(0, kLaunchUriScheme.size()),
+                   std::string(kLaunchUriScheme));
 }
 
 bool has_marker(const std::string& uri) {
-  return uri.compare(std::min(uri.size(), kScheme.size()), kMarker.size(),
-                     kMarker) == 0;
+  return uri.compare(std::min(uri.size(), kLaunchUriScheme.size()),
+                     kLaunchUriMarker.size(), kLaunchUriMarker) == 0;
 }
 
 UriLayout layout(const std::string& uri) {
   UriLayout l;
-  l.authority_begin = std::min(
-      uri.size(), kScheme.size() + (has_marker(uri) ? kMarker.size() : 0));
+  l.authority_begin =
+      std::min(uri.size(), kLaunchUriScheme.size() +
+                               (has_marker(uri) ? kLaunchUriMarker.size() : 0));
   l.authority_end =
       std::min(uri.find_first_of("/?", l.authority_begin), uri.size());
   if (l.authority_end == uri.size()) return l;

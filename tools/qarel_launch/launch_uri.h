@@ -3,14 +3,12 @@
 #ifndef TOOLS_QAREL_LAUNCH_LAUNCH_URI_H_
 #define TOOLS_QAREL_LAUNCH_LAUNCH_URI_H_
 
+#include <client_common/client_common.h>
+
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
-
-inline constexpr std::string_view kScheme = "quorvane-qarel:";
-inline constexpr std::string_view kMarker = "//";
 
 // Whether arg_to_params hands `arg` to parse_uri: the scheme in any case.
 bool is_launch_uri(const std::string& arg);
