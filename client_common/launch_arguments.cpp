@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "client_common/client_common.h"
-#include "client_common/percent_vector.h"
+#include "client_common/percent_encoding.h"
 #include "client_common/uri_syntax.h"
 #include "option_list/assignment_rules.h"
 #include "option_list/ignore_value.h"

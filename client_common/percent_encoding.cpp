@@ -1,8 +1,9 @@
 // Percent coding of launch-URI values. Every launch passes through here, so
 // it runs on byte tables, and on vector kernels where the processor has them
 // (percent_vector.h), never a formatted print per byte.
+#include "client_common/percent_encoding.h"
+
 #include "client_common/client_common.h"
-#include "client_common/percent_vector.h"
 #include "safe_str/char_classes.h"
 
 namespace percent = client_common::internal::percent;
@@ -10,6 +11,7 @@ using client_common::internal::contains;
 using client_common::internal::hex_value;
 using client_common::internal::kHexDigits;
 using client_common::internal::kUnreserved;
+using client_common::internal::percent::Kernels;
 
 namespace {
 // Room for the kernels' whole-register stores. Inputs too short for a kernel
@@ -20,11 +22,11 @@ std::size_t slack_for(std::size_t input_size) {
 }
 }  // namespace
 
-std::string percent_encode(const std::string& s) {
+std::string percent::encode(std::string_view s, Kernels kernels) {
   const std::size_t size =
-      s.size() + 2 * percent::count_escaped(s.data(), s.size());
+      s.size() + 2 * count_escaped(s.data(), s.size(), kernels);
   std::string out(size + slack_for(s.size()), '\0');
-  const auto done = percent::encode_vector(s.data(), s.size(), &out[0]);
+  const auto done = encode_vector(s.data(), s.size(), &out[0], kernels);
   char* o = &out[0] + done.written;
   for (std::size_t i = done.consumed; i < s.size(); ++i) {
     const auto b = static_cast<unsigned char>(s[i]);
@@ -41,9 +43,9 @@ std::string percent_encode(const std::string& s) {
   return out;
 }
 
-std::string percent::decode_escapes(std::string_view s) {
+std::string percent::decode_escapes(std::string_view s, Kernels kernels) {
   std::string out(s.size() + slack_for(s.size()), '\0');
-  const auto done = percent::decode_vector(s.data(), s.size(), &out[0]);
+  const auto done = decode_vector(s.data(), s.size(), &out[0], kernels);
   char* o = &out[0] + done.written;
   const std::size_t n = s.size();
   for (std::size_t i = done.consumed; i < n; ++i) {
@@ -60,6 +62,10 @@ std::string percent::decode_escapes(std::string_view s) {
   }
   out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
+}
+
+std::string percent_encode(const std::string& s) {
+  return percent::encode(s, percent::available_kernels());
 }
 
 std::string percent_decode(const std::string& s) { return percent::decode(s); }
