@@ -1,6 +1,7 @@
-// The logging facade over the core event log: lines at this library's own
-// severities, opening and closing the log, and the start-up version banner.
-// Every line is written under event category 110.
+/// \file
+/// The logging facade over the core event log: lines at this library's own
+/// severities, opening and closing the log, and the start-up version banner.
+/// Every line is written under event category 110.
 #ifndef LOGGING_LOGGING_H_
 #define LOGGING_LOGGING_H_
 
@@ -9,58 +10,86 @@
 
 #include "client_common/export.h"
 
-// Severity of a line. Written at the core levels 3 (debug), 2 (info),
-// 0 (critical) and 1 (error); any other value is written at 2.
+/// Severity of a line, written at a core level of the event log. Any other
+/// value is written at core level 2 (info).
 enum Level : int {
-  LEVEL_DEBUG = 0,
-  LEVEL_INFO = 1,
-  LEVEL_CRITICAL = 2,
-  LEVEL_ERROR = 3,
+  LEVEL_DEBUG = 0,     ///< written at core level 3 (debug)
+  LEVEL_INFO = 1,      ///< written at core level 2 (info)
+  LEVEL_CRITICAL = 2,  ///< written at core level 0 (critical)
+  LEVEL_ERROR = 3,     ///< written at core level 1 (error)
 };
 
-// Writes `text` verbatim as one line ("%" is never a conversion). `code` is 0
-// for ordinary lines, -501 for a deprecated or discarded input.
+/// Writes `text` verbatim as one line ("%" is never a conversion).
+/// \param level the severity
+/// \param text the line
+/// \param code 0 for ordinary lines, -501 for a deprecated or discarded
+///   input; it reaches the core library unchanged
 CLIENT_COMMON_API void log(Level level, const std::string& text, int code);
 
-// Opens the client log at the core level `level` (2 when empty). `first` and
-// `second` pass through to the core library. True when it returned 0.
+/// Opens the client log.
+/// \param first passed through to the core library
+/// \param second passed through to the core library
+/// \param level the core level (0 critical to 3 debug); 2 when empty
+/// \return true when the core library returned 0
 CLIENT_COMMON_API bool init_logger(const char* first, const char* second,
                                    boost::optional<int> level);
 
-// Changes the core level. True when the core library returned 0.
+/// Changes the core level.
+/// \param level the core level, passed through unchanged
+/// \return true when the core library returned 0
 CLIENT_COMMON_API bool set_level(int level);
 
-// set_level of `level`; true without any call when `level` is empty.
+/// set_level of `level`, when it holds one.
+/// \param level the core level, or empty for no change
+/// \return true, without any call, when `level` is empty; else what
+///   set_level returns
 CLIENT_COMMON_API bool set_log_level(boost::optional<int> level);
 
-// Opens an event-log file at `path`, split at its last "/" (or, without one,
-// its last backslash) into a directory that keeps the separator and a file
-// name. Returns the core library's result unchanged.
+/// Opens an event-log file.
+/// \param path split at its last "/" (or, without one, its last backslash)
+///   into a directory that keeps the separator and a file name
+/// \param second passed through to the core library
+/// \param third passed through to the core library
+/// \return the core library's result, unchanged
 CLIENT_COMMON_API int open_logfile(const std::string& path,
                                    const std::string& second,
                                    const std::string& third);
 
-// Ends logging: a new session id, the line "<name>: Resource cleanup
-// complete." at info, then the core library closes its files.
+/// Ends logging: a new session id, the line "<name>: Resource cleanup
+/// complete." at info, then the core library closes its files.
+/// \param name the client's name
 CLIENT_COMMON_API void log_close(const std::string& name);
 
-// Writes the banner: "<name>:<build number> is starting up" at critical and
-// "Built by <build name> at <timestamp>" at info. `name` must not be null.
+/// Writes the banner: "<name>:<build number> is starting up" at critical
+/// and "Built by <build name> at <timestamp>" at info.
+/// \param name the client's name; a null name counts as empty
 CLIENT_COMMON_API void log_client_version(const char* name);
 
-// init_logger, then the banner. False, with nothing written, when the client
-// log could not be opened.
+/// init_logger, then the banner.
+/// \param name the client's name, for the banner
+/// \param first passed to init_logger
+/// \param second passed to init_logger
+/// \param level passed to init_logger
+/// \return false, with nothing written, when the client log could not be
+///   opened; else true
 CLIENT_COMMON_API bool createNewLogFile(const char* name, const char* first,
                                         const char* second,
                                         boost::optional<int> level);
 
-// The event-log header of an option report: a heading line with `heading` in
-// the third column and a rule line, through `format` at critical level.
+/// Writes the event-log header of an option report at critical level: a
+/// heading line with `heading` in the third column, and a rule line.
+/// \param format the row format, with four "%s" conversions
+/// \param heading the third column's heading
 CLIENT_COMMON_API void write_header(const char* format,
                                     const std::string& heading);
 
-// One event-log row of an option report: the four columns through `format`,
-// at critical level; the texts are arguments, never part of the format.
+/// Writes one event-log row of an option report at critical level; the
+/// texts are arguments of the format, never part of it.
+/// \param format the row format, with four "%s" conversions
+/// \param short_column the first column
+/// \param long_key the second
+/// \param value the third
+/// \param description the fourth
 CLIENT_COMMON_API void log_outputs(const char* format, const char* short_column,
                                    const std::string& long_key,
                                    const std::string& value,

@@ -18,7 +18,7 @@ str_constraint_handler_t set_str_constraint_handler_s(
 }
 
 void invoke_safe_str_constraint_handler(const char* msg, void* ptr, int error) {
-  if (str_handler != nullptr) str_handler(msg, ptr, error);
+  str_handler(msg, ptr, error);
 }
 
 void qarel_safe_api_error_handler(const char* msg, void* /*ptr*/, int error) {

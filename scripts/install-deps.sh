@@ -14,7 +14,7 @@ packages=(
   clang libclang-rt-dev libc++-dev libc++abi-dev
   gnustep-make libgnustep-base-dev libobjc-12-dev libblocksruntime-dev
   gcovr
-  debhelper help2man lintian man-db abigail-tools
+  debhelper help2man lintian man-db abigail-tools doxygen
   valgrind python3
 )
 if [[ ${1:-} == bench ]]; then

@@ -1,4 +1,5 @@
-/* The build's version record. Every getter returns a constant fixed when the
+/** \file
+ * The build's version record. Every getter returns a constant fixed when the
  * library was built; the strings are static, never freed, and the same
  * pointer on every call, from any thread. */
 #ifndef VERSION_VERSION_H_
@@ -12,38 +13,45 @@
 extern "C" {
 #endif
 
-/* "Quorvane Qarel Desktop Client" */
+/** \return "Quorvane Qarel Desktop Client" */
 CLIENT_COMMON_API const char* quor_version_get_product_name(void);
-/* major.minor.maintenance.revision */
+/** \return major.minor.maintenance.revision */
 CLIENT_COMMON_API const char* quor_version_get_event_version(void);
-/* major.minor.maintenance, the minor with two digits: "2.07.1" */
+/** \return major.minor.maintenance, the minor with two digits: "2.07.1" */
 CLIENT_COMMON_API const char* quor_version_get_external_product_version(void);
-/* external product version "_" internal version string */
+/** \return the external product version, "_", the internal version string */
 CLIENT_COMMON_API const char* quor_version_get_build_number(void);
+/** \return the major version: "2" */
 CLIENT_COMMON_API const char* quor_version_get_version_major(void);
+/** \return the major version as a number */
 CLIENT_COMMON_API uint32_t quor_version_get_major_uint32(void);
-/* two digits, "07" for 7 */
+/** \return the minor version with two digits: "07" for 7 */
 CLIENT_COMMON_API const char* quor_version_get_version_minor(void);
+/** \return the minor version as a number */
 CLIENT_COMMON_API uint32_t quor_version_get_minor_uint32(void);
+/** \return the maintenance version: "1" */
 CLIENT_COMMON_API const char* quor_version_get_version_maintenance(void);
+/** \return the maintenance version as a number */
 CLIENT_COMMON_API uint32_t quor_version_get_maintenance_uint32(void);
-/* the year of the build instant, as a number */
+/** \return the year of the build instant, as a number */
 CLIENT_COMMON_API uint32_t quor_version_get_sync_date(void);
-/* "Qarel" */
+/** \return "Qarel" */
 CLIENT_COMMON_API const char* quor_version_get_platform(void);
-/* branch "@" revision "~" build counter */
+/** \return the internal version string: branch, "@", revision, "~", build
+ *    counter */
 CLIENT_COMMON_API const char* quor_version_get_internal(void);
-/* build type and target system: "release-linux", "debug-macos" */
+/** \return the build type and target system: "release-linux",
+ *    "debug-macos" */
 CLIENT_COMMON_API const char* quor_version_get_build_name(void);
-/* the build instant in UTC: "2026-12-06T01:58:37Z" */
+/** \return the build instant in UTC: "2026-12-06T01:58:37Z" */
 CLIENT_COMMON_API const char* quor_version_get_build_timestamp(void);
-/* "6 Dec 2026" */
+/** \return the build instant's date: "6 Dec 2026" */
 CLIENT_COMMON_API const char* quor_version_get_date(void);
-/* "01:58:37" */
+/** \return the build instant's time of day: "01:58:37" */
 CLIENT_COMMON_API const char* quor_version_get_time(void);
-/* date "_" time */
+/** \return the date, "_", the time */
 CLIENT_COMMON_API const char* quor_version_get_datetime(void);
-/* "<company> (c)<first year>-<sync year>" */
+/** \return "<company> (c)<first year>-<sync year>" */
 CLIENT_COMMON_API const char* quor_version_get_corporate_header(void);
 
 #ifdef __cplusplus
