@@ -2,12 +2,17 @@
 # Installs the packages of scripts/package.sh for real, uses them as a client
 # would, then purges them and checks that none of their files is left. It
 # purges first too, should an earlier run have stopped half way, and on any
-# exit, so the machine ends as it was.
+# exit, so the machine ends as it was. Without packages in FOLDER, it makes
+# them first.
 #   scripts/package-test.sh [FOLDER]   the .deb files (default build/packages)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-debs=$(realpath "${1:-build/packages}")
-packages=(qarel-launch libclient-common-dev libclient-common2 libqarel-core1)
+debs=$(realpath -m "${1:-build/packages}")
+if ! compgen -G "$debs/*.deb" >/dev/null; then
+  scripts/package.sh "$debs"
+fi
+packages=(qarel-launch libclient-common-dev libclient-common-doc
+  libclient-common2 libqarel-core1)
 work=$(mktemp -d)
 
 purge() { dpkg --purge "${packages[@]}" >/dev/null 2>&1 || true; }
@@ -30,6 +35,9 @@ echo "== consumer through pkg-config"
 c++ -std=c++17 examples/consumer/main.cpp -o "$work/pc-consumer" \
   $(pkg-config --cflags --libs client_common)
 "$work/pc-consumer"
+
+echo "== the API reference"
+test -f /usr/share/doc/libclient-common-doc/html/index.html
 
 echo "== qarel-launch, its manual page and its completion"
 qarel-launch version

@@ -6,6 +6,7 @@
 #                                      FOLDER (default build/packages)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 
 packages=$(realpath -m "${1:-build/packages}")
 work=$(realpath -m build/reproducible)
