@@ -5,6 +5,7 @@
 
 #include <boost/algorithm/string/split.hpp>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -20,9 +21,12 @@ inline std::vector<std::string> CutLines(const uint8_t* data, size_t size,
   return lines;
 }
 
-// A property that must hold for every input: a failure is a finding.
-inline void Check(bool holds) {
-  if (!holds) std::abort();
+// A property that must hold for every input: a failure is a finding, named
+// on standard error.
+inline void Check(bool holds, const char* property) {
+  if (holds) return;
+  std::fprintf(stderr, "property failed: %s\n", property);
+  std::abort();
 }
 
 #endif  // FUZZ_FUZZ_SUPPORT_H_

@@ -56,13 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   const std::string encoded = ReferenceEncode(text);
   const std::string decoded = ReferenceDecode(text);
-  Check(percent_encode(text) == encoded);
-  Check(percent_decode(text) == decoded);
+  Check(percent_encode(text) == encoded, "percent_encode is the reference's");
+  Check(percent_decode(text) == decoded, "percent_decode is the reference's");
   for (const Kernels kernels :
        {Kernels::kNone, Kernels::kSsse3, Kernels::kAvx2}) {
     if (kernels > percent::available_kernels()) break;
-    Check(percent::encode(text, kernels) == encoded);
-    Check(percent::decode(text, kernels) == decoded);
+    Check(percent::encode(text, kernels) == encoded,
+          "each choice of kernels encodes as the reference");
+    Check(percent::decode(text, kernels) == decoded,
+          "each choice of kernels decodes as the reference");
   }
   return 0;
 }

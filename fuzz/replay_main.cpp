@@ -24,6 +24,6 @@ int main(int argc, char** argv) {
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(data.data()),
                            data.size());
   }
-  std::printf("%zu inputs replayed\n", inputs.size());
+  std::fprintf(stderr, "%zu inputs replayed\n", inputs.size());
   return inputs.empty();  // an empty corpus is a mistake
 }

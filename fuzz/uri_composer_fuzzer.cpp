@@ -29,20 +29,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> args = {text.substr(1, end - 1)};
   if (end + 1 != text.size())
     args.push_back(text.substr(end + 3, text.size() - end - 4));
-  Check(args.size() == (in[4].empty() ? 1u : 2u) && text.back() == '"');
+  Check(args.size() == (in[4].empty() ? 1u : 2u),
+        "a second argument exactly when there is a tag");
+  Check(text.back() == '"', "the text ends with a quote");
   option_list read = LaunchTable();
-  Check(!arg_to_params(args, read));
+  Check(!arg_to_params(args, read), "the composed link is not malformed");
   const std::string switches[] = {"full-screen", "use-smartcard", "disable-usb",
                                   "usb-auto-forward"};
   for (int i = 0; i < 4; ++i)
-    Check(read.get_bool(switches[i]) == ((flags[i] & 1) != (i == 0)));
+    Check(read.get_bool(switches[i]) == ((flags[i] & 1) != (i == 0)),
+          "each switch reads back");
   const char* keys[] = {"address",     "port",       "log-level", "sni",
                         "connect-tag", "session-id", "locale",    "logfile"};
   for (int i = 0; i < 8; ++i) {
     // The table refuses one value: the marker of a key given without one;
     // an empty log level is not written, so the default stays.
     if (in[i] == "Ignore_this_value" || (i == 2 && in[i].empty())) continue;
-    Check(read.get(keys[i]) == in[i]);
+    Check(read.get(keys[i]) == in[i], "each value reads back");
   }
   return 0;
 }

@@ -6,7 +6,7 @@
 
 using Assignment = CoreRecorder;
 
-TEST_F(Assignment, CallsLeaveTheTableInThisState) {
+TEST_F(Assignment, EachCallGivesItsResultAndLeavesItsState) {
   const auto table = [] {
     option_list t;
     // short, long, switch, default, description, shown, deprecated, from URI
@@ -19,38 +19,48 @@ TEST_F(Assignment, CallsLeaveTheTableInThisState) {
     t.add("", "x", true, "", "", true, false, false);  // empty short key
     return t;
   };
-  // set (from the command line, or "uri:" first), set_true ("!" first) or
-  // is_boolean ("?" first); the result, then the state.
+  // Each call, its origin (a launch URI or the command line), key and value;
+  // its result, and the table's state.
+  enum Call { kSet, kSetTrue, kIsBoolean };
+  constexpr bool kUri = true, kCl = false;
   const struct {
-    const char *call, *value, *outcome;
+    Call call;
+    bool from_uri;
+    const char *key, *value;
+    bool result;
+    const char* state;
   } cases[] = {
       // clang-format off
-      {"NAME", "Value X", "1 name=Value X | "}, {"uri:n", "", "1 name= | "},
-      {"f", "False", "1 full-screen=False | "},  // a switch takes any text
-      {"Unknown", "1", "0 | CL_param:'Unknown' "},
-      {"name", "Ignore_this_value", "0 | CL_param:'name' "},
-      {"name", "ignore_this_value", "1 name=ignore_this_value | "},
-      {"uri:9x", "1", "0 | URI_opt:'9x' "}, {"", "1", "0 | CL_param:'' "},
-      {"uri:KEY-CL", "1", "0 | URI_opt:'KEY-CL' "},
-      {"uri:k", "v", "1 key-uri=v | "}, {"k", "v", "1 key-cl=v | "},  // first allowed
-      {"uri:!FULL-SCREEN", "", "1 full-screen=True | "}, {"!name", "", "0 | CL_param:'name' "},
-      {"uri:!missing", "", "0 | URI_opt:'missing' "},
+      {kSet, kCl, "NAME", "Value X", true, "name=Value X | "},
+      {kSet, kUri, "n", "", true, "name= | "},
+      {kSet, kCl, "f", "False", true, "full-screen=False | "},  // a switch takes any text
+      {kSet, kCl, "Unknown", "1", false, "| CL_param:'Unknown' "},
+      {kSet, kCl, "name", "Ignore_this_value", false, "| CL_param:'name' "},
+      {kSet, kCl, "name", "ignore_this_value", true, "name=ignore_this_value | "},
+      {kSet, kUri, "9x", "1", false, "| URI_opt:'9x' "},
+      {kSet, kCl, "", "1", false, "| CL_param:'' "},
+      {kSet, kUri, "KEY-CL", "1", false, "| URI_opt:'KEY-CL' "},
+      {kSet, kUri, "k", "v", true, "key-uri=v | "},  // the first record allowed
+      {kSet, kCl, "k", "v", true, "key-cl=v | "},
+      {kSetTrue, kUri, "FULL-SCREEN", "", true, "full-screen=True | "},
+      {kSetTrue, kCl, "name", "", false, "| CL_param:'name' "},
+      {kSetTrue, kUri, "missing", "", false, "| URI_opt:'missing' "},
       // The first match decides whether it is a switch.
-      {"uri:!s", "", "1 sw-uri=True | "}, {"!s", "", "1 sw-cl=True | "},
-      {"!", "", "1 x=True | "},  // an empty key meets an empty short key
-      {"?N", "", "0 | "}, {"?S", "", "1 | "}, {"?nothing", "", "0 | "}};
+      {kSetTrue, kUri, "s", "", true, "sw-uri=True | "},
+      {kSetTrue, kCl, "s", "", true, "sw-cl=True | "},
+      {kSetTrue, kCl, "", "", true, "x=True | "},  // an empty key meets an empty short key
+      {kIsBoolean, kCl, "N", "", false, "| "},
+      {kIsBoolean, kCl, "S", "", true, "| "},
+      {kIsBoolean, kCl, "nothing", "", false, "| "}};
   // clang-format on
   for (const auto& c : cases) {
     option_list t = table();
-    std::string key = c.call;
-    const bool from_uri = key.rfind("uri:", 0) == 0;
-    if (from_uri) key.erase(0, 4);
-    const char kind = key.empty() ? ' ' : key[0];
-    if (kind == '!' || kind == '?') key.erase(0, 1);
-    const bool result = kind == '!'   ? t.set_true(key, from_uri, true)
-                        : kind == '?' ? t.is_boolean(key)
-                                      : t.set(key, c.value, from_uri, true);
-    EXPECT_EQ(std::to_string(result) + " " + State(t), c.outcome) << c.call;
+    const bool result = c.call == kSet ? t.set(c.key, c.value, c.from_uri, true)
+                        : c.call == kSetTrue
+                            ? t.set_true(c.key, c.from_uri, true)
+                            : t.is_boolean(c.key);
+    EXPECT_EQ(result, c.result) << c.key;
+    EXPECT_EQ(State(t), c.state) << c.key;
   }
   EXPECT_EQ(core_log().calls, Calls{}) << "only deprecated options log";
 }
