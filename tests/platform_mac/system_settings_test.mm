@@ -1,5 +1,5 @@
 // platform_mac/system_settings.mm itself, compiled by clang against GNUstep's
-// Foundation and the AVFoundation double (the gnustep build). GNUstep's user
+// Foundation and our AVFoundation stand-in (the gnustep build). GNUstep's user
 // defaults live in a folder of the test's own, which its launcher,
 // with_throwaway_defaults.sh, makes and names before the process starts.
 // Foundation's objects go to an autorelease pool, which a macOS client's run
@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "avfoundation_double.h"
+#include "avfoundation_standin.h"
 #include "platform_mac/platform_mac.h"
 
 TEST(SystemSettings, UserDefaultsWrittenInTheThrowawayFolder) {
@@ -34,15 +34,15 @@ TEST(SystemSettings, UserDefaultsWrittenInTheThrowawayFolder) {
 
 TEST(SystemSettings, MicrophoneRequestAsksOnceForAudioAndDoesNotWait) {
   @autoreleasepool {
-    avfoundation_double::reset();
+    avfoundation_standin::reset();
     requestMicrophoneAccess();
-    const std::vector<avfoundation_double::Request> requests = avfoundation_double::requests();
+    const std::vector<avfoundation_standin::Request> requests = avfoundation_standin::requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].media_type, [AVMediaTypeAudio UTF8String]);
     EXPECT_TRUE(requests[0].with_handler);
     // It returned with the answer still to come.
-    EXPECT_EQ(avfoundation_double::unanswered(), 1);
-    avfoundation_double::answer(false);  // a denial changes nothing
-    EXPECT_EQ(avfoundation_double::requests().size(), 1u);
+    EXPECT_EQ(avfoundation_standin::unanswered(), 1);
+    avfoundation_standin::answer(false);  // a denial changes nothing
+    EXPECT_EQ(avfoundation_standin::requests().size(), 1u);
   }
 }

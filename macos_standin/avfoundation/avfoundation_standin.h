@@ -1,12 +1,12 @@
-// What the AVFoundation double recorded, for tests: each permission request
+// What the AVFoundation stand-in recorded, for tests: each permission request
 // and its completion handler, which runs only when a test answers.
-#ifndef TESTS_PLATFORM_MAC_AVFOUNDATION_DOUBLE_AVFOUNDATION_DOUBLE_H_
-#define TESTS_PLATFORM_MAC_AVFOUNDATION_DOUBLE_AVFOUNDATION_DOUBLE_H_
+#ifndef MACOS_STANDIN_AVFOUNDATION_AVFOUNDATION_STANDIN_H_
+#define MACOS_STANDIN_AVFOUNDATION_AVFOUNDATION_STANDIN_H_
 
 #include <string>
 #include <vector>
 
-namespace avfoundation_double {
+namespace avfoundation_standin {
 
 struct Request {
   std::string media_type;  // AVMediaTypeAudio is "soun"
@@ -22,6 +22,6 @@ void answer(bool granted);
 // Forgets every request.
 void reset();
 
-}  // namespace avfoundation_double
+}  // namespace avfoundation_standin
 
-#endif  // TESTS_PLATFORM_MAC_AVFOUNDATION_DOUBLE_AVFOUNDATION_DOUBLE_H_
+#endif  // MACOS_STANDIN_AVFOUNDATION_AVFOUNDATION_STANDIN_H_

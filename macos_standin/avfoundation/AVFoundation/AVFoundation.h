@@ -1,4 +1,4 @@
-// A test double of the part of AVFoundation the macOS functions use, for
+// A stand-in for the part of AVFoundation the macOS functions use, for
 // the gnustep build, where AVFoundation does not exist: AVCaptureDevice's
 // permission request, which here records the request and asks no one.
 #import <Foundation/Foundation.h>

@@ -2,7 +2,7 @@
 
 #include <Block.h>
 
-#include "avfoundation_double.h"
+#include "avfoundation_standin.h"
 
 AVMediaType const AVMediaTypeAudio = @"soun";
 
@@ -10,7 +10,7 @@ namespace {
 using Handler = void (^)(BOOL);
 
 struct State {
-  std::vector<avfoundation_double::Request> requests;
+  std::vector<avfoundation_standin::Request> requests;
   std::vector<Handler> handlers;  // copied, released once run
 };
 
@@ -28,7 +28,7 @@ State& state() {
 }
 @end
 
-namespace avfoundation_double {
+namespace avfoundation_standin {
 
 std::vector<Request> requests() { return state().requests; }
 
@@ -48,4 +48,4 @@ void reset() {
   state().requests.clear();
 }
 
-}  // namespace avfoundation_double
+}  // namespace avfoundation_standin
