@@ -70,9 +70,7 @@ void answer_audio_requests(bool granted) {
     std::lock_guard<std::mutex> lock(state().mutex);
     pending.swap(state().pending);
   }
-  for (const AccessCompletion completion : pending) {
-    if (completion != nullptr) completion(granted);
-  }
+  for (const AccessCompletion completion : pending) completion(granted);
 }
 
 void reset() {

@@ -26,9 +26,9 @@ void set_os_version(OsVersion version);
 bool os_version_at_least(OsVersion version);
 
 // Records a request for audio-capture permission and returns at once; the
-// completion runs when answer_audio_requests delivers an answer. A plain
-// function, as the library passes no state: a std::function would leave its
-// type information visible in the library's exports.
+// completion, never null, runs when answer_audio_requests delivers an
+// answer. A plain function, as the library passes no state: a std::function
+// would leave its type information visible in the library's exports.
 using AccessCompletion = void (*)(bool granted);
 void request_audio_access(AccessCompletion completion);
 // Requests made so far.

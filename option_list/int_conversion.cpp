@@ -12,14 +12,10 @@ using client_common::internal::is_hex_digit;
 using client_common::internal::kDigits;
 
 namespace {
-// Keeps the low 32 bits, as a plain narrowing of long to int does on the
-// platforms the client ships for; written out so it is defined behaviour.
+// Keeps the low 32 bits, as clients always have: GCC and Clang convert to
+// int modulo 2^32 (implementation-defined before C++20, never undefined).
 int low_32_bits(long value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  return bits <= static_cast<std::uint32_t>(INT_MAX)
-             ? static_cast<int>(bits)
-             : static_cast<int>(static_cast<std::int64_t>(bits) -
-                                (std::int64_t{1} << 32));
+  return static_cast<int>(static_cast<std::uint32_t>(value));
 }
 
 // strtol over the whole text: empty unless it consumed every byte.
@@ -46,8 +42,8 @@ boost::optional<int> hex_str_to_int(std::string text) {
   if (text.empty() || !is_hex_digit(text[0])) return boost::none;
   const auto value = convert_whole(text, 16);
   if (!value) return boost::none;
-  // Clients have always seen 0x7FFF (and -0x8000, which no accepted text can
-  // spell) read as "no number"; pair lists depend on it, so it stays.
-  if (*value == 0x7FFF || *value == -0x8000) return boost::none;
+  // Clients have always seen 0x7FFF read as "no number"; pair lists depend
+  // on it, so it stays.
+  if (*value == 0x7FFF) return boost::none;
   return low_32_bits(*value);
 }

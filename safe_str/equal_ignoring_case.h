@@ -22,10 +22,6 @@ inline bool equal_ignoring_case(std::string_view a, std::string_view b) {
       if (x == '\0') return true;  // a terminator ends the comparison
       continue;
     }
-    if (x == '\0' || y == '\0') return false;
-    // Two ASCII bytes that are no case pair differ in every locale; only
-    // the rest need the locale's toupper.
-    if (x < 0x80 && y < 0x80 && (x | 0x20) != (y | 0x20)) return false;
     if (std::toupper(x) != std::toupper(y)) return false;
   }
   return true;

@@ -55,7 +55,6 @@ std::string check_option(option_list& table, const std::vector<std::string>& f,
   }
   if (!short_key.empty() && table.bad_key_format(short_key))
     return "the short key \"" + short_key + "\" is not a letter";
-  if (long_key.empty()) return "the long key is empty";
   if (table.bad_key_format(long_key)) {
     return "the long key \"" + long_key +
            "\" is malformed: a letter, then letters, digits, \"_\" or \"-\"";
