@@ -65,6 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           "each choice of kernels encodes as the reference");
     Check(percent::decode(text, kernels) == decoded,
           "each choice of kernels decodes as the reference");
+    // Chosen kernels do the work, and only they: encoding every whole block
+    // of 16 bytes, decoding all but a block and the two bytes it looks ahead.
+    const bool vector = kernels != Kernels::kNone;
+    std::string out(3 * size + percent::kSlack, '\0');
+    Check(
+        percent::encode_vector(text.data(), size, &out[0], kernels).consumed ==
+            (vector ? size / 16 * 16 : 0),
+        "the chosen kernels encode every whole block");
+    const std::size_t left =
+        size -
+        percent::decode_vector(text.data(), size, &out[0], kernels).consumed;
+    Check(vector ? left < 18 : left == size,
+          "the chosen kernels decode all but the last block");
   }
   return 0;
 }

@@ -1,5 +1,5 @@
-// Named cases; that decoding an encoding gives the input back, and that the
-// vector kernels decode as the rules do byte by byte, is the
+// A few named cases; that both directions agree byte for byte with the rules
+// written out plainly, with every choice of vector kernels, is the
 // percent_coding fuzz target's property, over seeds that cross their blocks.
 #include <gtest/gtest.h>
 
@@ -10,12 +10,8 @@ TEST(PercentCoding, NamedCases) {
     std::string in, encoded, decoded;
   } cases[] = {
       {"a b&c~._-AZz09", "a%20b%26c~._-AZz09", "a b&c~._-AZz09"},
-      // Lower-case digits; the bytes just outside each unreserved range.
-      {",/:@[`{%", "%2c%2f%3a%40%5b%60%7b%25", ",/:@[`{%"},
-      {std::string("\0\x7f\xff", 3), "%00%7f%ff", std::string("\0\x7f\xff", 3)},
       {"a+b%2D%2d", "a%2bb%252D%252d", "a+b--"},  // "+" is no space
       {"x%00y%2541", "x%2500y%252541", "xy%41"},  // "%00" gives nothing; once
-      {"%c3%A9%%41", "%25c3%25A9%25%2541", "\xC3\xA9%A"},
       // Malformed escapes stay: cut short, or not hex digits.
       {"%4 abc% %/0%:0%@1%G1%`1%g1",
        "%254%20abc%25%20%25%2f0%25%3a0%25%401%25G1%25%601%25g1",

@@ -11,6 +11,8 @@ TEST(StringUtils, FindAndTrimReturnThePositionReached) {
   EXPECT_EQ(str_trim_first("x", 5, "?"), 5u);
   EXPECT_EQ(str_trim_first("baab", 0, "ab"), 1u);  // no "a" at 0, one "b"
   EXPECT_EQ(str_trim_first("aabb", 0, "ab"), 4u);
+  // The end of the text is not a NUL to trim.
+  EXPECT_EQ(str_trim_first("", 0, std::string(1, '\0')), 0u);
 }
 
 TEST(StringUtils, CaseCompAndIsHexByCase) {

@@ -8,12 +8,12 @@
 #include "tests/support/temp_dir.h"
 
 namespace {
-// A log file's text without its timestamps and session numbers, which must
-// be well formed: "[critical] 110 -501: text".
-std::string Text(const std::string& path) {
+// Log lines without their timestamps and session numbers, which must be
+// well formed: "[critical] 110 -501: text".
+std::string Unstamped(const std::string& lines) {
   static const std::regex kStampAndSession(
       R"((^|\n)\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z (\[\w+\] \d+ -?\d+) #\d+)");
-  return std::regex_replace(ReadFile(path), kStampAndSession, "$1$2");
+  return std::regex_replace(lines, kStampAndSession, "$1$2");
 }
 
 struct CoreEventLog : ::testing::Test {
@@ -23,6 +23,13 @@ struct CoreEventLog : ::testing::Test {
 }  // namespace
 
 TEST_F(CoreEventLog, WritesWholeLinesAtOrBelowTheLevel) {
+  // Before any log is open (each case runs in a process of its own): info
+  // and above, to standard error.
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 3, 0, "dropped"), 0);
+  mQUOR_EVENT_LOG_MESSAGE(110, 2, 0, "info");
+  EXPECT_EQ(Unstamped(testing::internal::GetCapturedStderr()),
+            "[info] 110 0: info\n");
   ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 3), 0);
   mQUOR_EVENT_LOG_MESSAGE(110, 0, -501, "%s and %d", "text", 42);
   mQUOR_EVENT_LOG_MESSAGE(7, 3, 0, "d");  // one character
@@ -35,7 +42,7 @@ TEST_F(CoreEventLog, WritesWholeLinesAtOrBelowTheLevel) {
   for (int refused : {-1, 6})
     EXPECT_EQ(qarel_client_log_level_set(refused), -1);
   mQUOR_EVENT_LOG_MESSAGE(110, 1, 0, "still dropped");
-  EXPECT_EQ(Text(dir.file("c.log")),
+  EXPECT_EQ(Unstamped(ReadFile(dir.file("c.log"))),
             "[critical] 110 -501: text and 42\n[debug] 7 0: d\n[5] 110 0: " +
                 std::string(9999, 'x') + "\n[critical] 110 0: critical\n");
 }

@@ -53,7 +53,7 @@ TEST_F(CaseCompare, CountedCompareStopsAfterCountCharacters) {
       {"abc", "abd", 2, 0},  // the last pair compared is equal
       {"abc", "abd", 3, -1}, {"ABC", "abc", 3, 0}, {"ab", "a", 5, 'B'}, {"ab", "aX", 1, 0},
       {"a", "ab", 5, -'B'},  // dest's terminator against "b"
-      {"abc", "xyz", 3, 'A' - 'X'}};  // the first difference ends it
+      {"abc", "xbc", 3, 'A' - 'X'}};  // the first difference ends it
   // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(qarel_safe_api_strcincmp_s(c.dest, c.src, c.count), c.result)
