@@ -22,6 +22,10 @@ inline bool equal_ignoring_case(std::string_view a, std::string_view b) {
       if (x == '\0') return true;  // a terminator ends the comparison
       continue;
     }
+    // Most lookups compare a key with keys it does not match, on every
+    // launch: two ASCII bytes that are no case pair differ in any locale,
+    // without the two calls to toupper.
+    if (x < 0x80 && y < 0x80 && (x | 0x20) != (y | 0x20)) return false;
     if (std::toupper(x) != std::toupper(y)) return false;
   }
   return true;
