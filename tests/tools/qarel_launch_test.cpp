@@ -79,14 +79,17 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
   const std::string encoded_elsewhere =  // a path as a URI value carries it
       std::regex_replace(elsewhere, std::regex("/"), "%2f");
   const std::map<std::string, std::string> tables = {
-      {"fields", "# fine\n\na|b|valued"},
-      {"kind", "a|b|flag||-|d"},
-      {"flag", "a|b|valued||uri,bold|d"},
-      {"bad-long", "|9x|valued||-|d"},
-      {"long-short", "ab|b|valued||-|d"},
-      {"twice", "|Name|valued||-|d\n\n|b|valued||-|d\nn|name|valued||-|d"},
-      {"short-twice", "n|one|valued||-|d\nN|two|valued||-|d"},
-      {"default", "s|sw|switch|yes|-|d"},
+      {"faults",  // from its third line, each line breaks a rule
+       "# a comment, then a blank line\n\n"
+       "a|b|valued\n"
+       "a|b|flag||-|d\n"
+       "c|c|valued||uri,bold|d\n"
+       "|9x|valued||-|d\n"
+       "ab|ab|valued||-|d\n"
+       "n|Name|valued||-|d\n"  // the one line that holds
+       "|name|valued||-|d\n"
+       "N|two|valued||-|d\n"
+       "s|sw|switch|yes|-|d"},
       {"empty", "# nothing but a comment\n"},
   };
   for (const auto& [name, text] : tables) std::ofstream(dir.file(name)) << text;
@@ -196,22 +199,19 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "URI_opt:'connect-tag' \n\nA launch URI is malformed.\n", "",
           {"hush-p1", "hush-x2", "hush-t3", "hush-p5", "hush-t6", "hush-c7", "hush-c8"}},
       // A table file that breaks a rule stops the tool before anything is read.
-      {{"parse", "--table", "fields", "x"}, 2, "", "qarel-launch: fields:3: expected 6 "
-          "fields separated by \"|\" (short|long|kind|default|flags|description), found 3\n"},
-      {{"parse", "--table", "kind", "x"}, 2, "",
-          "qarel-launch: kind:1: the kind is \"flag\", not \"switch\" or \"valued\"\n"},
-      {{"parse", "--table", "flag", "x"}, 2, "", "qarel-launch: flag:1: unknown flag "
-          "\"bold\" (flags are \"-\" or a list of uri, masked, deprecated)\n"},
-      {{"parse", "--table", "bad-long", "x"}, 2, "", "qarel-launch: bad-long:1: the long "
-          "key \"9x\" is malformed: a letter, then letters, digits, \"_\" or \"-\"\n"},
-      {{"parse", "--table", "long-short", "x"}, 2, "", "qarel-launch: long-short:1: the "
-          "short key \"ab\" is longer than one letter; reports and -k3 use one\n"},
-      {{"parse", "--table", "twice", "x"}, 2, "",
-          "qarel-launch: twice:4: the key \"name\" is a key of line 1 already\n"},
-      {{"options", "--table", "short-twice"}, 2, "",
-          "qarel-launch: short-twice:2: the key \"N\" is a key of line 1 already\n"},
-      {{"parse", "--table", "default", "x"}, 2, "",
-          "qarel-launch: default:1: a switch's default is empty, True or False\n"},
+      {{"parse", "--table", "faults", "x"}, 2, "",
+          "qarel-launch: faults:3: expected 6 fields separated by \"|\" "
+          "(short|long|kind|default|flags|description), found 3\n"
+          "qarel-launch: faults:4: the kind is \"flag\", not \"switch\" or \"valued\"\n"
+          "qarel-launch: faults:5: unknown flag \"bold\" (flags are \"-\" or a list of uri, "
+          "masked, deprecated)\n"
+          "qarel-launch: faults:6: the long key \"9x\" is malformed: a letter, then letters, "
+          "digits, \"_\" or \"-\"\n"
+          "qarel-launch: faults:7: the short key \"ab\" is longer than one letter; reports and "
+          "-k3 use one\n"
+          "qarel-launch: faults:9: the key \"name\" is a key of line 8 already\n"
+          "qarel-launch: faults:10: the key \"N\" is a key of line 8 already\n"
+          "qarel-launch: faults:11: a switch's default is empty, True or False\n"},
       {{"parse", "--table", "empty", "x"}, 2, "", "qarel-launch: empty: holds no options\n"},
       {{"parse", "--table", "logs", "x"}, 2, "",
           "qarel-launch: logs: a folder, not a table file\n"},

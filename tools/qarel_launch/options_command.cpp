@@ -24,14 +24,7 @@ int run(const Args& args) {
     }
   }
   option_list opts = standard_options();
-  if (!table.empty()) {
-    opts = option_list();
-    std::string error;
-    if (!read_table_file(table, opts, error)) {
-      std::fprintf(stderr, "%s: %s\n", kName, error.c_str());
-      return kExitMalformed;
-    }
-  }
+  if (!table.empty() && !load_table_file(table, opts)) return kExitMalformed;
   if (as_table) {
     write_table(opts, stdout);
   } else {

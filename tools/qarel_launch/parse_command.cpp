@@ -98,14 +98,8 @@ int run(const Args& args) {
   const std::string wrong = read_options(args, p);
   if (!wrong.empty()) return refuse(kParseCommand, wrong);
   option_list opts = standard_options();
-  if (!p.table.empty()) {
-    opts = option_list();
-    std::string error;
-    if (!read_table_file(p.table, opts, error)) {
-      std::fprintf(stderr, "%s: %s\n", kName, error.c_str());
-      return kExitMalformed;
-    }
-  }
+  if (!p.table.empty() && !load_table_file(p.table, opts))
+    return kExitMalformed;
 
   const Reading reading =
       read_arguments(p.launch, opts, p.explain ? stdout : nullptr);

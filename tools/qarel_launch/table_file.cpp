@@ -7,6 +7,8 @@
 #include <map>
 #include <vector>
 
+#include "commands.h"
+
 namespace {
 constexpr char kFields[] = "short|long|kind|default|flags|description";
 constexpr std::size_t kFieldCount = 6;
@@ -119,16 +121,16 @@ std::string check_file(const std::string& path) {
     return "larger than 1 MiB; a table holds one line per option";
   return "";
 }
-}  // namespace
 
-bool read_table_file(const std::string& path, option_list& table,
-                     std::string& error) {
+// The options of the file at `path` into `table`, or what is wrong: the
+// file, or each line that breaks a rule, so that one run lists them all.
+std::vector<std::string> read_table_file(const std::string& path,
+                                         option_list& table) {
   const std::string wrong = check_file(path);
   std::ifstream in(path);
-  if (!wrong.empty() || !in) {
-    error = path + ": " + (wrong.empty() ? "cannot be read" : wrong);
-    return false;
-  }
+  if (!wrong.empty() || !in)
+    return {path + ": " + (wrong.empty() ? "cannot be read" : wrong)};
+  std::vector<std::string> errors;
   std::map<std::string, int> keys;
   int number = 0;
   for (std::string line; std::getline(in, line);) {
@@ -136,16 +138,21 @@ bool read_table_file(const std::string& path, option_list& table,
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     const std::string wrong_line = read_line(line, table, keys, number);
-    if (!wrong_line.empty()) {
-      error = path + ":" + std::to_string(number) + ": " + wrong_line;
-      return false;
-    }
+    if (!wrong_line.empty())
+      errors.push_back(path + ":" + std::to_string(number) + ": " + wrong_line);
   }
-  if (table.options.empty()) {
-    error = path + ": holds no options";
-    return false;
-  }
-  return true;
+  if (errors.empty() && table.options.empty())
+    errors.push_back(path + ": holds no options");
+  return errors;
+}
+}  // namespace
+
+bool load_table_file(const std::string& path, option_list& table) {
+  table = option_list();
+  const std::vector<std::string> errors = read_table_file(path, table);
+  for (const std::string& error : errors)
+    std::fprintf(stderr, "%s: %s\n", kName, error.c_str());
+  return errors.empty();
 }
 
 void write_table(const option_list& table, std::FILE* out) {

@@ -18,11 +18,11 @@
 #include <cstdio>
 #include <string>
 
-// Adds the options of the file at `path` to `table`. On a file that breaks
-// a rule above, returns false with `error` naming the file, the line where
-// there is one, and what is wrong.
-bool read_table_file(const std::string& path, option_list& table,
-                     std::string& error);
+// Replaces `table` with the options of the file at `path`. On a file that
+// breaks a rule above, returns false after a line on standard error for
+// the file, or for each line that breaks one, naming the file, the line
+// and what is wrong.
+bool load_table_file(const std::string& path, option_list& table);
 
 // Writes `table` in the same format, after a comment naming the fields.
 void write_table(const option_list& table, std::FILE* out);
