@@ -23,8 +23,10 @@ std::size_t slack_for(std::size_t input_size) {
 }  // namespace
 
 std::string percent::encode(std::string_view s, Kernels kernels) {
-  const std::size_t size =
-      s.size() + 2 * count_escaped(s.data(), s.size(), kernels);
+  const auto counted = count_vector(s.data(), s.size(), kernels);
+  std::size_t size = counted.written;
+  for (std::size_t i = counted.consumed; i < s.size(); ++i)
+    size += contains(kUnreserved, s[i]) ? 1 : 3;
   std::string out(size + slack_for(s.size()), '\0');
   const auto done = encode_vector(s.data(), s.size(), &out[0], kernels);
   char* o = &out[0] + done.written;

@@ -71,12 +71,12 @@ char* expand8(__m128i s, __m128i t, unsigned mask, char* out) {
 
 }  // namespace
 
-std::size_t count_escaped_ssse3(const char* in, std::size_t size) {
-  std::size_t escaped = 0;
-  for (std::size_t i = 0; i + 16 <= size; i += 16)
+Progress count_ssse3(const char* in, std::size_t size) {
+  std::size_t i = 0, escaped = 0;
+  for (; i + 16 <= size; i += 16)
     escaped += static_cast<std::size_t>(
         __builtin_popcount(escaped_bits(load<V>(in + i))));
-  return escaped;
+  return {i, i + 2 * escaped};
 }
 
 Progress encode_ssse3(const char* in, std::size_t size, char* out) {

@@ -3,8 +3,6 @@
 // choice allows. Builds without the kernels run the scalar code alone.
 #include "client_common/percent_vector.h"
 
-#include "safe_str/char_classes.h"
-
 namespace client_common::internal::percent {
 
 Kernels available_kernels() {
@@ -21,19 +19,13 @@ Kernels available_kernels() {
 #endif
 }
 
-std::size_t count_escaped(const char* in, std::size_t size, Kernels kernels) {
-  std::size_t escaped = 0;
-  std::size_t i = 0;
+Progress count_vector(const char* in, std::size_t size, Kernels kernels) {
 #if CLIENT_COMMON_PERCENT_KERNELS
-  if (kernels != Kernels::kNone) {
-    i = size / 16 * 16;
-    escaped = count_escaped_ssse3(in, i);
-  }
+  if (kernels != Kernels::kNone) return count_ssse3(in, size);
 #else
-  (void)kernels;
+  (void)in, (void)size, (void)kernels;
 #endif
-  for (; i < size; ++i) escaped += !contains(kUnreserved, in[i]);
-  return escaped;
+  return {0, 0};
 }
 
 Progress encode_vector(const char* in, std::size_t size, char* out,

@@ -28,8 +28,9 @@ struct Progress {
   std::size_t written;   // output bytes
 };
 
-// Bytes that escape; the encoder's output is size + 2 * this.
-std::size_t count_escaped(const char* in, std::size_t size, Kernels kernels);
+// Counts without writing: `written` is the length the encoder gives the
+// bytes consumed.
+Progress count_vector(const char* in, std::size_t size, Kernels kernels);
 Progress encode_vector(const char* in, std::size_t size, char* out,
                        Kernels kernels);
 Progress decode_vector(const char* in, std::size_t size, char* out,
@@ -38,8 +39,8 @@ Progress decode_vector(const char* in, std::size_t size, char* out,
 #if CLIENT_COMMON_PERCENT_KERNELS
 // The kernels themselves, each compiled for its instruction set
 // (percent_ssse3.cpp, percent_avx2.cpp) and called only where the processor
-// has it. `size` of the counter is a whole number of 16-byte blocks.
-std::size_t count_escaped_ssse3(const char* in, std::size_t size);
+// has it.
+Progress count_ssse3(const char* in, std::size_t size);
 Progress encode_ssse3(const char* in, std::size_t size, char* out);
 Progress decode_ssse3(const char* in, std::size_t size, char* out);
 Progress decode_avx2(const char* in, std::size_t size, char* out);

@@ -94,9 +94,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           percent::decode(std::string_view(text).substr(0, size - 1),
                           kernels) == ReferenceDecode(text.substr(0, size - 1)),
           "decoding a view reads nothing past its end");
-    // Chosen kernels do the work, and only they: encoding every whole block
-    // of 16 bytes, decoding all but a block and the two bytes it looks ahead.
+    // Chosen kernels do the work, and only they: counting and encoding every
+    // whole block of 16 bytes, decoding all but a block and the two bytes it
+    // looks ahead.
     const bool vector = kernels != Kernels::kNone;
+    Check(percent::count_vector(text.data(), size, kernels).consumed ==
+              (vector ? size / 16 * 16 : 0),
+          "the chosen kernels count every whole block");
     std::string out(3 * size + percent::kSlack, '\0');
     Check(
         percent::encode_vector(text.data(), size, &out[0], kernels).consumed ==
