@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "client_common/argument_events.h"
 #include "client_common/export.h"
 #include "option_list/option_list.h"
 

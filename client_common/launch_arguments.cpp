@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "client_common/argument_telling.h"
 #include "client_common/client_common.h"
 #include "client_common/percent_encoding.h"
 #include "client_common/uri_syntax.h"
@@ -27,20 +28,36 @@ struct PendingKey {
 };
 PendingKey pending;
 
+// set with `value`, telling `events` what it did.
+template <class Events>
+[[gnu::always_inline]] inline bool assign_text(Events& events,
+                                               option_list& opts,
+                                               std::string_view key,
+                                               const KeyRecords& found,
+                                               std::string&& value,
+                                               Assignment how) {
+  const bool held = events.holds(found, value);
+  const bool stored = assign_value(opts, key, std::move(value), how, found);
+  events.assigned(key, found, stored, held, refusal_of(key, found));
+  return stored;
+}
+
 // set_true when the key's first record is a switch, set with `value` else.
-// The value string is made only for set: a switch given IGNORE_VALUE, as a
+// The value string is made only for set: a switch given kIgnoreValue, as a
 // bare launch-URI key is, allocates nothing. Always inlined, like
 // assign_pair: out of line, it cost each launch 130 instructions more.
-template <class Value>
-[[gnu::always_inline]] inline void assign(option_list& opts,
+template <class Events, class Value>
+[[gnu::always_inline]] inline void assign(Events& events, option_list& opts,
                                           std::string_view key,
                                           const KeyRecords& found,
                                           Value&& value, Assignment how) {
   if (found.is_switch()) {
-    assign_true(opts, key, how, found);
+    const bool held = events.holds(found, kTrue);
+    const bool stored = assign_true(opts, key, how, found);
+    events.assigned(key, found, stored, held, ArgumentRefusal::kNotFromUri);
   } else {
-    assign_value(opts, key, std::string(std::forward<Value>(value)), how,
-                 found);
+    assign_text(events, opts, key, found,
+                std::string(std::forward<Value>(value)), how);
   }
 }
 
@@ -54,46 +71,54 @@ enum class KeyForm : bool { kWellFormed, kMalformed };
 // form of the key it tried: only a refused value needs that test, as set
 // takes no malformed key. Always inlined: left to its size rule, the
 // compiler keeps it out of line, and every argument pays for the call.
-[[gnu::always_inline]] inline KeyForm assign_pair(option_list& opts,
-                                                  std::string_view token,
-                                                  std::size_t dashes,
-                                                  std::size_t equals,
-                                                  Assignment how) {
+template <class Events>
+[[gnu::always_inline]] inline KeyForm assign_pair(
+    Events& events, option_list& opts, std::string_view token,
+    std::size_t dashes, std::size_t equals, Assignment how) {
   const std::string_view key = token.substr(dashes, equals - dashes);
   const KeyRecords found = find_key(opts.options, key, how.origin);
   if (!found.is_switch()) {
-    const bool assigned = assign_value(
-        opts, key, percent::decode(token.substr(equals + 1)), how, found);
-    return !assigned && malformed_key(key) ? KeyForm::kMalformed
-                                           : KeyForm::kWellFormed;
+    const bool stored = assign_text(events, opts, key, found,
+                                    percent::decode(token.substr(equals + 1)),
+                                    how);
+    return !stored && malformed_key(key) ? KeyForm::kMalformed
+                                         : KeyForm::kWellFormed;
   }
   const std::string_view whole = token.substr(dashes);
-  assign(opts, whole, find_key(opts.options, whole, how.origin), std::string(),
-         how);
+  assign(events, opts, whole, find_key(opts.options, whole, how.origin),
+         std::string(), how);
+  events.assigned(whole, found, false, false,
+                  ArgumentRefusal::kSwitchGivenValue);
   return malformed_key(whole) ? KeyForm::kMalformed : KeyForm::kWellFormed;
 }
 
-void parse_command_line_token(std::string_view token, option_list& opts) {
+template <class Events>
+void parse_command_line_token(Events& events, std::string_view token,
+                              option_list& opts) {
+  events.start(token, ArgumentSource::kCommandLine);
   // Whatever this token is, the key that waited has had its chance.
   const bool waited = std::exchange(pending.waiting, false);
+  if (waited)
+    events.drops(find_key(opts.options, pending.key, Origin::kCommandLine).first);
   const std::size_t dashes =
       std::min(token.find_first_not_of('-'), token.size());
   const std::size_t equals = token.find('=');
   if (equals != std::string_view::npos) {
-    assign_pair(opts, token, dashes, equals, kFromCommandLine);
-    return;
+    assign_pair(events, opts, token, dashes, equals, kFromCommandLine);
+    return events.tell();
   }
 
   const std::string_view rest = token.substr(dashes);
   const KeyRecords found = find_key(opts.options, rest, Origin::kCommandLine);
   if (found.is_switch()) {
-    assign_true(opts, rest, kFromCommandLine, found);
-    return;
+    assign(events, opts, rest, found, kTrue, kFromCommandLine);
+    return events.tell();
   }
   if (found.first != nullptr && !malformed_key(rest)) {
     pending.key.assign(rest);  // its value comes next
     pending.waiting = true;
-    return;
+    events.waits(pending.key, found);
+    return events.tell();
   }
   if (rest.size() == 2 && contains(kDigits, rest[1]) &&
       !malformed_key(rest.substr(0, 1))) {
@@ -101,39 +126,52 @@ void parse_command_line_token(std::string_view token, option_list& opts) {
     const KeyRecords short_key =
         find_key(opts.options, rest.substr(0, 1), Origin::kCommandLine);
     if (short_key.first != nullptr) {
-      assign(opts, rest.substr(0, 1), short_key, std::string(rest.substr(1)),
-             kFromCommandLine);
-      return;
+      assign(events, opts, rest.substr(0, 1), short_key,
+             std::string(rest.substr(1)), kFromCommandLine);
+      return events.tell();
     }
   }
   if (dashes > 0 || !waited) {
     // A key no option has: reported rather than silently dropped.
-    assign_value(opts, rest, std::string(IGNORE_VALUE), kFromCommandLine,
-                 found);
+    assign(events, opts, rest, found, kIgnoreValue, kFromCommandLine);
   } else {
     // The value of the waiting key.
-    assign(opts, pending.key,
+    assign(events, opts, pending.key,
            find_key(opts.options, pending.key, Origin::kCommandLine),
            percent::decode(token), kFromCommandLine);
+    events.filled();
   }
+  events.tell();
 }
 
 // A launch-URI parameter never waits for a value, and drops a key that was
 // waiting. True when it is malformed: a reserved character in its raw value,
 // or a badly formed final key.
-bool parse_uri_parameter(std::string_view parameter, option_list& opts) {
-  pending.waiting = false;
+template <class Events>
+bool parse_uri_parameter(Events& events, std::string_view parameter,
+                         option_list& opts) {
+  events.start(parameter, ArgumentSource::kUriParameter);
+  if (std::exchange(pending.waiting, false))
+    events.drops(find_key(opts.options, pending.key, Origin::kCommandLine).first);
   const std::size_t equals = parameter.find('=');
+  bool malformed;
   if (equals != std::string_view::npos) {
     const bool reserved = any_in(kReserved, parameter.substr(equals + 1));
-    return assign_pair(opts, parameter, 0, equals, kFromLaunchUri) ==
-               KeyForm::kMalformed ||
-           reserved;
+    malformed = assign_pair(events, opts, parameter, 0, equals,
+                            kFromLaunchUri) == KeyForm::kMalformed;
+    if (malformed) events.faults(UriFault::kMalformedKey);
+    if (reserved) events.faults(UriFault::kReservedInValue);
+    malformed = malformed || reserved;
+  } else {
+    // A bare key: a switch, or a key given no value, which the table
+    // refuses.
+    assign(events, opts, parameter,
+           find_key(opts.options, parameter, Origin::kLaunchUri), kIgnoreValue,
+           kFromLaunchUri);
+    malformed = malformed_key(parameter);
+    if (malformed) events.faults(UriFault::kMalformedKey);
   }
-  // A bare key: a switch, or a key given no value, which the table refuses.
-  assign(opts, parameter, find_key(opts.options, parameter, Origin::kLaunchUri),
-         IGNORE_VALUE, kFromLaunchUri);
-  return malformed_key(parameter);
+  return malformed;
 }
 
 constexpr std::size_t kAuthorityStart =
@@ -146,78 +184,116 @@ bool has_scheme(const std::string& arg) {
              kLaunchUriScheme);
 }
 
-void set_from_uri(option_list& opts, std::string_view key,
+template <class Events>
+void set_from_uri(Events& events, option_list& opts, std::string_view key,
                   std::string_view value) {
-  assign_value(opts, key, std::string(value), kFromLaunchUri,
-               find_key(opts.options, key, Origin::kLaunchUri));
+  events.start(value, ArgumentSource::kUriAuthority);
+  assign_text(events, opts, key,
+              find_key(opts.options, key, Origin::kLaunchUri),
+              std::string(value), kFromLaunchUri);
+}
+
+template <class Events>
+bool parse_launch_uri(Events& events, std::string_view uri,
+                      option_list& opts) {
+  if (uri.size() < kAuthorityStart ||
+      uri.compare(kLaunchUriScheme.size(), kLaunchUriMarker.size(),
+                  kLaunchUriMarker) != 0) {
+    events.start(uri, ArgumentSource::kUriAuthority);
+    events.ignored();
+    events.tell();
+    return false;
+  }
+  const std::size_t authority_end = static_cast<std::size_t>(
+      std::find_if(uri.begin() + kAuthorityStart, uri.end(),
+                   [](char c) { return contains(kAuthorityEnd, c); }) -
+      uri.begin());
+  const std::string_view host =
+      uri.substr(kAuthorityStart, authority_end - kAuthorityStart);
+  const std::size_t colon = std::min(host.find(':'), host.size());
+  if (colon < host.size()) {
+    set_from_uri(events, opts, "port", host.substr(colon + 1));
+    events.tell();
+  }
+  set_from_uri(events, opts, "address", host.substr(0, colon));
+  bool malformed = colon == 0;
+  if (malformed) events.faults(UriFault::kEmptyHost);
+  events.tell();
+
+  // The character that ended the authority is skipped, "/" or "?" alike;
+  // a path is not recognised and becomes part of the first parameter.
+  std::size_t pos =
+      std::min(uri.find_first_not_of('?', authority_end + 1), uri.size());
+  // A parameter holding a blank makes the URI malformed: the parameters
+  // are all that follows, less their separators.
+  if (std::any_of(kBlanks.begin(), kBlanks.end(), [&](char blank) {
+        return uri.find(blank, pos) != uri.npos;
+      }))
+    malformed = true;
+  while (pos < uri.size()) {
+    const std::size_t next =
+        std::min(uri.find(kLaunchUriSeparator.front(), pos), uri.size());
+    const std::string_view parameter = uri.substr(pos, next - pos);
+    if (parse_uri_parameter(events, parameter, opts)) malformed = true;
+    events.blanks(parameter);
+    events.tell();
+    pos = next + 1;
+  }
+  return malformed;
+}
+
+template <class Events>
+bool parse_arguments(Events& events, const std::vector<std::string>& args,
+                     option_list& opts) {
+  bool malformed = false;
+  for (const std::string& arg : args) {
+    events.argument = arg;
+    if (has_scheme(arg)) {
+      malformed = parse_launch_uri(events, arg, opts) || malformed;
+    } else {
+      parse_command_line_token(events, arg, opts);
+    }
+  }
+  return malformed;
 }
 
 }  // namespace
 }  // namespace client_common::internal
 
-using client_common::kLaunchUriMarker;
-using client_common::kLaunchUriScheme;
-using client_common::internal::contains;
-using client_common::internal::has_scheme;
-using client_common::internal::kAuthorityEnd;
-using client_common::internal::kAuthorityStart;
-using client_common::internal::kBlanks;
+using client_common::ArgumentObserver;
+using client_common::internal::parse_arguments;
 using client_common::internal::parse_command_line_token;
+using client_common::internal::parse_launch_uri;
 using client_common::internal::parse_uri_parameter;
-using client_common::internal::separator;
-using client_common::internal::set_from_uri;
+using client_common::internal::Silent;
+using client_common::internal::Told;
 
 bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
-  if (from_uri) return parse_uri_parameter(token, opts);
-  parse_command_line_token(token, opts);
+  Silent silent;
+  if (from_uri) return parse_uri_parameter(silent, token, opts);
+  parse_command_line_token(silent, token, opts);
   return false;  // command-line tokens are never malformed
 }
 
 bool arg_to_params(const std::vector<std::string>& args, option_list& opts) {
-  bool malformed = false;
-  for (const std::string& arg : args) {
-    const bool bad =
-        has_scheme(arg) ? parse_uri(arg, opts) : parseArg(arg, opts, false);
-    malformed = malformed || bad;
-  }
-  return malformed;
+  Silent silent;
+  return parse_arguments(silent, args, opts);
 }
 
 bool parse_uri(const std::string& uri, option_list& opts) {
-  if (uri.size() < kAuthorityStart ||
-      uri.compare(kLaunchUriScheme.size(), kLaunchUriMarker.size(),
-                  kLaunchUriMarker) != 0) {
-    return false;
-  }
-  // Scanned as a view: its finds are inline calls of memchr.
-  const std::string_view view(uri);
-  const std::size_t authority_end = static_cast<std::size_t>(
-      std::find_if(view.begin() + kAuthorityStart, view.end(),
-                   [](char c) { return contains(kAuthorityEnd, c); }) -
-      view.begin());
-  const std::string_view host =
-      view.substr(kAuthorityStart, authority_end - kAuthorityStart);
-  const std::size_t colon = std::min(host.find(':'), host.size());
-  if (colon < host.size()) set_from_uri(opts, "port", host.substr(colon + 1));
-  set_from_uri(opts, "address", host.substr(0, colon));
-  bool malformed = colon == 0;
+  Silent silent;
+  return parse_launch_uri(silent, uri, opts);
+}
 
-  // The character that ended the authority is skipped, "/" or "?" alike;
-  // a path is not recognised and becomes part of the first parameter.
-  std::size_t pos =
-      std::min(view.find_first_not_of('?', authority_end + 1), view.size());
-  // A parameter holding a blank makes the URI malformed: the parameters
-  // are all that follows, less their separators.
-  if (std::any_of(kBlanks.begin(), kBlanks.end(), [&](char blank) {
-        return view.find(blank, pos) != view.npos;
-      }))
-    malformed = true;
-  while (pos < uri.size()) {
-    const std::size_t next =
-        std::min(view.find(separator.front(), pos), view.size());
-    if (parse_uri_parameter(view.substr(pos, next - pos), opts))
-      malformed = true;
-    pos = next + 1;
-  }
-  return malformed;
+bool arg_to_params_observed(const std::vector<std::string>& args,
+                            option_list& opts,
+                            const ArgumentObserver& observer) {
+  Told told{observer, {}};
+  return parse_arguments(told, args, opts);
+}
+
+bool parse_uri_observed(const std::string& uri, option_list& opts,
+                        const ArgumentObserver& observer) {
+  Told told{observer, uri};
+  return parse_launch_uri(told, uri, opts);
 }

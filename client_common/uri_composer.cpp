@@ -4,13 +4,13 @@
 
 using client_common::kLaunchUriMarker;
 using client_common::kLaunchUriScheme;
-using client_common::internal::separator;
+using client_common::kLaunchUriSeparator;
 
 namespace {
 void add_switch(std::string& uri, bool on, const char* name) {
   if (!on) return;
   uri += name;
-  uri += separator;
+  uri += kLaunchUriSeparator;
 }
 
 void add_value(std::string& uri, const char* name, const std::string& value,
@@ -19,7 +19,7 @@ void add_value(std::string& uri, const char* name, const std::string& value,
   uri += name;
   uri += '=';
   uri += encode ? percent_encode(value) : value;
-  uri += separator;
+  uri += kLaunchUriSeparator;
 }
 }  // namespace
 

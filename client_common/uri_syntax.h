@@ -10,13 +10,11 @@
 
 namespace client_common::internal {
 
-// The shared constants of the launch-argument code, by their own names.
-inline constexpr std::string_view separator = kLaunchUriSeparator;
-inline constexpr std::string_view delimiters = kLaunchUriReserved;
-inline constexpr ByteSet kReserved = byte_set({delimiters});
+inline constexpr ByteSet kReserved = byte_set({kLaunchUriReserved});
 // The authority (host and port) ends at the first of these.
 inline constexpr ByteSet kAuthorityEnd = byte_set({"/?"});
-// A parameter holding a blank makes the URI malformed too.
+// A parameter holding a blank makes the URI malformed too. A view, not a
+// ByteSet: the parser finds each with memchr, far quicker than a byte loop.
 inline constexpr std::string_view kBlanks = " \t";
 
 }  // namespace client_common::internal

@@ -11,10 +11,11 @@
 namespace client_common::internal {
 
 bool record_rejection(option_list& table, std::string_view key, Origin origin) {
-  table.rejected_params +=
-      origin == Origin::kLaunchUri ? "URI_opt:'" : "CL_param:'";
+  table.rejected_params += origin == Origin::kLaunchUri
+                              ? kRejectedFromLaunchUri
+                              : kRejectedFromCommandLine;
   table.rejected_params += key;
-  table.rejected_params += "' ";
+  table.rejected_params += kRejectionEnd;
   return false;
 }
 

@@ -42,7 +42,7 @@ inline void store(option_list::option& record, std::string&& value,
 inline bool assign_value(option_list& table, std::string_view key,
                          std::string&& value, Assignment how,
                          const KeyRecords& found) {
-  if (malformed_key(key) || value == IGNORE_VALUE ||
+  if (malformed_key(key) || value == kIgnoreValue ||
       found.assignable == nullptr)
     return record_rejection(table, key, how.origin);
   store(*found.assignable, std::move(value), how);
@@ -56,7 +56,7 @@ inline bool assign_true(option_list& table, std::string_view key,
                         Assignment how, const KeyRecords& found) {
   if (!found.is_switch() || found.assignable == nullptr)
     return record_rejection(table, key, how.origin);
-  store(*found.assignable, "True", how);
+  store(*found.assignable, std::string(kTrue), how);
   return true;
 }
 

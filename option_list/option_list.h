@@ -8,10 +8,23 @@
 #include <boost/optional.hpp>
 #include <list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "client_common/export.h"
+
+/// The fixed texts of the option table, for clients that read it.
+/// Constants of this header only: nothing here is exported.
+namespace client_common {
+/// How a rejection record in option_list::rejected_params starts, for a
+/// command-line assignment: then the key, "'" and a blank.
+inline constexpr std::string_view kRejectedFromCommandLine = "CL_param:'";
+/// The same, for an assignment from a launch URI.
+inline constexpr std::string_view kRejectedFromLaunchUri = "URI_opt:'";
+/// What ends a rejection record, after the key.
+inline constexpr std::string_view kRejectionEnd = "' ";
+}  // namespace client_common
 
 /// The table of program options. Keys match ignoring letter case, and every
 /// lookup takes the first record that matches, in registration order: the

@@ -1,6 +1,6 @@
-// Internal: the character classes and byte sets of the whole library. Every
-// scan that asks "is this byte one of those?" looks it up here, in tables
-// built at compile time, so each class is written down once.
+// Internal: the character classes of the whole library, each written down
+// once, and byte sets built from them at compile time for the scans that
+// ask "is this byte one of those?" a byte at a time.
 #ifndef SAFE_STR_CHAR_CLASSES_H_
 #define SAFE_STR_CHAR_CLASSES_H_
 
