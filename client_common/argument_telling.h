@@ -15,10 +15,11 @@ namespace client_common::internal {
 struct Silent {
   std::string_view argument;
   void start(std::string_view, ArgumentSource) {}
-  void drops(const option_list::option*) {}
+  void drops(option_list&, std::string_view) {}
   bool holds(const KeyRecords&, std::string_view) const { return false; }
-  void assigned(std::string_view, const KeyRecords&, bool, bool,
-                ArgumentRefusal) {}
+  void assigned(std::string_view, const KeyRecords&, bool, bool) {}
+  void assigned_true(std::string_view, const KeyRecords&, bool, bool) {}
+  void switch_given_value(const KeyRecords&) {}
   void filled() {}
   void waits(std::string_view, const KeyRecords&) {}
   void faults(UriFault) {}
@@ -49,16 +50,32 @@ struct Told {
     event.text = text;
     event.source = source;
   }
-  // The record whose waiting key this text drops.
-  void drops(const option_list::option* record) { event.dropped = record; }
+  // The waiting `key` this text drops.
+  void drops(option_list& opts, std::string_view key) {
+    event.dropped = find_key(opts.options, key, Origin::kCommandLine).first;
+  }
   // Whether the record an assignment will reach holds `value` already.
   bool holds(const KeyRecords& found, std::string_view value) const {
     return found.assignable != nullptr && found.assignable->is_set &&
            found.assignable->value == value;
   }
-  // An assignment of `key`: stored (again when `held`), or refused `why`.
+  // set's rule applied to `key`: stored (again when `held`), or refused.
   void assigned(std::string_view key, const KeyRecords& found, bool stored,
-                bool held, ArgumentRefusal why) {
+                bool held) {
+    told(key, found, stored, held, refusal_of(key, found));
+  }
+  // set_true's rule, which refuses only a switch a launch URI may not set.
+  void assigned_true(std::string_view key, const KeyRecords& found,
+                     bool stored, bool held) {
+    told(key, found, stored, held, ArgumentRefusal::kNotFromUri);
+  }
+  // The key's first record is a switch, and the text gave it a value.
+  void switch_given_value(const KeyRecords& found) {
+    event.refusal = ArgumentRefusal::kSwitchGivenValue;
+    event.option = found.first;
+  }
+  void told(std::string_view key, const KeyRecords& found, bool stored,
+            bool held, ArgumentRefusal why) {
     event.key = key;
     if (stored) {
       event.outcome = held ? ArgumentOutcome::kSetAgain : ArgumentOutcome::kSet;

@@ -38,7 +38,7 @@ template <class Events>
                                                Assignment how) {
   const bool held = events.holds(found, value);
   const bool stored = assign_value(opts, key, std::move(value), how, found);
-  events.assigned(key, found, stored, held, refusal_of(key, found));
+  events.assigned(key, found, stored, held);
   return stored;
 }
 
@@ -54,7 +54,7 @@ template <class Events, class Value>
   if (found.is_switch()) {
     const bool held = events.holds(found, kTrue);
     const bool stored = assign_true(opts, key, how, found);
-    events.assigned(key, found, stored, held, ArgumentRefusal::kNotFromUri);
+    events.assigned_true(key, found, stored, held);
   } else {
     assign_text(events, opts, key, found,
                 std::string(std::forward<Value>(value)), how);
@@ -87,8 +87,7 @@ template <class Events>
   const std::string_view whole = token.substr(dashes);
   assign(events, opts, whole, find_key(opts.options, whole, how.origin),
          std::string(), how);
-  events.assigned(whole, found, false, false,
-                  ArgumentRefusal::kSwitchGivenValue);
+  events.switch_given_value(found);
   return malformed_key(whole) ? KeyForm::kMalformed : KeyForm::kWellFormed;
 }
 
@@ -98,8 +97,7 @@ void parse_command_line_token(Events& events, std::string_view token,
   events.start(token, ArgumentSource::kCommandLine);
   // Whatever this token is, the key that waited has had its chance.
   const bool waited = std::exchange(pending.waiting, false);
-  if (waited)
-    events.drops(find_key(opts.options, pending.key, Origin::kCommandLine).first);
+  if (waited) events.drops(opts, pending.key);
   const std::size_t dashes =
       std::min(token.find_first_not_of('-'), token.size());
   const std::size_t equals = token.find('=');
@@ -151,8 +149,7 @@ template <class Events>
 bool parse_uri_parameter(Events& events, std::string_view parameter,
                          option_list& opts) {
   events.start(parameter, ArgumentSource::kUriParameter);
-  if (std::exchange(pending.waiting, false))
-    events.drops(find_key(opts.options, pending.key, Origin::kCommandLine).first);
+  if (std::exchange(pending.waiting, false)) events.drops(opts, pending.key);
   const std::size_t equals = parameter.find('=');
   bool malformed;
   if (equals != std::string_view::npos) {

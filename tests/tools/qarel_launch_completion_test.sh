@@ -28,6 +28,13 @@ check "--explain" parse -f --ex
 check "--table --ticket" parse --table "$table" --t
 check "" parse --table "$table" -t ""
 check "--port --pin" parse --table "$table" -p --p
+check "critical error info debug 0 1 2 3 4 5" parse -L ""
+check "critical error info debug 0 1 2 3 4 5" parse --LOG-LEVEL ""
+check "debug" parse --log-level = d
+check "--table --ticket" parse --table "'$table'" --t
+check "--table --ticket" parse "--table=$table" --t
+check "--table --ticket" parse --table = "$table" --t
+HOME=$(dirname "$table") check "--table --ticket" parse --table "~/$(basename "$table")" --t
 check "connect-tag=" compose con
 check "--as-table" options --as
 exit $failed

@@ -1,6 +1,7 @@
 // qarel-launch run as a process in this test's own folder. Each run is a
 // fresh process, so the first parse finds nothing waiting.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <boost/algorithm/string/classification.hpp>
@@ -76,6 +77,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
   const std::string logs = dir.file("logs"), elsewhere = dir.file("elsewhere");
   std::filesystem::create_directory(logs);
   std::filesystem::create_directory(elsewhere);
+  std::filesystem::create_symlink(elsewhere + "/target", logs + "/link");
+  mkfifo((logs + "/fifo").c_str(), 0600);
+  std::ofstream(logs + "/existing") << "keep\n";
   const std::string encoded_elsewhere =  // a path as a URI value carries it
       std::regex_replace(elsewhere, std::regex("/"), "%2f");
   const std::map<std::string, std::string> tables = {
@@ -118,16 +122,31 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "…\nRejected: URI_opt:'a b' CL_param:'%%s%n' CL_param:'xxx…x' \n"
           "\nA launch URI is malformed.\n", ""},
       {{"parse", "quorvane-qarel:h?connect-tag=hush-c2"}, 0, kReport,
-          "qarel-launch: note: \"quorvane-qarel:h?connect-tag=********\" is ignored: no "
+          "qarel-launch: note: \"quorvane-qarel:********\" is ignored: no "
           "\"//\" after the scheme\n", {"hush-c2"}},
       // The event log is only reported, unless --open-log names a folder.
       {{"parse", kUri + "h?logfile=" + encoded_elsewhere + "%2fx.log"}, 0,
           "…\nEvent log: the client would write \"" + elsewhere + "/x.log\"; qarel-launch "
           "wrote nothing (--open-log DIR writes it into DIR).\n", ""},
-      {{"parse", "--open-log", "logs", "-l", "3", "logfile=" + elsewhere + "/y.log",
-          "address=h"}, 0,
-          "…\nEvent log: the client would write \"" + elsewhere + "/y.log\"; qarel-launch "
-          "wrote \"logs/y.log\".\n", ""},
+      {{"parse", "--open-log", "logs", "-l", "3", "logfile=y.log", "address=h"}, 0,
+          "…\nEvent log: the client would write \"y.log\"; qarel-launch wrote "
+          "\"logs/y.log\".\n", ""},
+      // --open-log writes only a new regular file directly in DIR.
+      {{"parse", "--open-log=logs", "logfile=link"}, 2, "…wrote nothing …",
+          "qarel-launch: parse: --open-log logs: link: exists already; only a new file is "
+          "written\n"},
+      {{"parse", "--open-log", "logs", "logfile=fifo"}, 2, "…",
+          "qarel-launch: parse: --open-log logs: fifo: exists already; only a new file is "
+          "written\n"},
+      {{"parse", "--open-log", "logs", "logfile=existing"}, 2, "…",
+          "qarel-launch: parse: --open-log logs: existing: exists already; only a new file is "
+          "written\n"},
+      {{"parse", "--open-log", "logs", "logfile=.."}, 2, "…",
+          "qarel-launch: parse: --open-log logs: \"logfile\" names no plain file name; "
+          "nothing written\n"},
+      {{"parse", "--open-log", "logs", "logfile=" + elsewhere + "/z.log"}, 2, "…",
+          "qarel-launch: parse: --open-log logs: \"logfile\" names no plain file name; "
+          "nothing written\n"},
       {{"parse", "--table", kTable, "--open-log", "logs", "--ticket=hush-t1", "address=h"}, 0,
           "…\nEvent log: no logfile is set; qarel-launch wrote \"logs/qarel-launch.log\".\n",
           "", {"hush-t1"}},
@@ -290,13 +309,20 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
     }
   }
 
-  // No run wrote outside the folder --open-log named, and what it wrote
-  // there is the client's event log, without a masked value.
+  // No run wrote outside the folder --open-log named, nor over what was
+  // there; what it wrote there is the client's event log, without a masked
+  // value.
   EXPECT_TRUE(std::filesystem::is_empty(elsewhere));
-  std::set<std::string> written;
-  for (const auto& file : std::filesystem::directory_iterator(logs)) {
-    const std::string log = ReadFile(file.path());
-    written.insert(file.path().filename());
+  EXPECT_EQ(ReadFile(logs + "/existing"), "keep\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(logs + "/link"));
+  EXPECT_TRUE(std::filesystem::is_fifo(logs + "/fifo"));
+  std::set<std::string> in_logs;
+  for (const auto& file : std::filesystem::directory_iterator(logs))
+    in_logs.insert(file.path().filename());
+  EXPECT_EQ(in_logs, (std::set<std::string>{"y.log", "qarel-launch.log", "link",
+                                            "fifo", "existing"}));
+  for (const std::string name : {"y.log", "qarel-launch.log"}) {
+    const std::string log = ReadFile(logs + "/" + name);
     EXPECT_TRUE(std::regex_search(
         log, std::regex(" is starting up\n[^]* address +h [^]*"
                         "qarel-launch: Resource cleanup complete\\.\n")))
@@ -304,7 +330,6 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
     for (const std::string& secret : all_secrets)
       EXPECT_EQ(log.find(secret), std::string::npos) << secret;
   }
-  EXPECT_EQ(written, (std::set<std::string>{"y.log", "qarel-launch.log"}));
   std::set<std::string> files;
   for (const auto& file : std::filesystem::directory_iterator(dir.path))
     files.insert(file.path().filename());

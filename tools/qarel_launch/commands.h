@@ -12,6 +12,8 @@ constexpr int kExitRejected = 1;  // some input was refused, or not found
 // line, a table file, a compose input, a folder for the event log.
 constexpr int kExitMalformed = 2;
 constexpr int kExitBug = 3;  // a self-check of the tool failed
+// Standard output or standard error was closed, or a write to it failed.
+constexpr int kExitOutput = 4;
 
 constexpr char kName[] = "qarel-launch";
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "output.h"
 #include "compose_inputs.h"
 #include "quoted_arguments.h"
 #include "standard_options.h"
@@ -43,13 +44,13 @@ int run(const Args& args) {
       in.logfile, in.log_level);
   const std::string differences = read_back_differences(link, in);
   if (!differences.empty()) {
-    std::fprintf(stderr,
+    say(stderr,
                  "%s: compose: the link does not read back as given "
                  "(%s), which is a bug\n",
                  kName, differences.c_str() + 1);
     return kExitBug;
   }
-  std::printf("%s\n", link.c_str());
+  say(stdout, "%s\n", shown(link).c_str());
   return kExitOk;
 }
 }  // namespace

@@ -7,6 +7,8 @@
 #include <boost/algorithm/string/split.hpp>
 #include <set>
 
+#include "output.h"
+
 namespace {
 
 bool is_digit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -51,7 +53,7 @@ std::string host_problem(const std::string& host) {
            "ends the host at its first \":\"; give a DNS name or an IPv4 "
            "address";
   }
-  const std::string quoted = "\"" + host + "\"";
+  const std::string quoted = "\"" + shown(host) + "\"";
   for (const unsigned char c : host) {
     if (c == ':')
       return quoted + " holds \":\", which ends the host; give port=PORT";
@@ -63,7 +65,7 @@ std::string host_problem(const std::string& host) {
              "internationalised name in its xn-- form";
     }
     if (!is_letter_or_digit(c) && c != '-' && c != '.') {
-      return quoted + " holds '" + static_cast<char>(c) +
+      return quoted + " holds '" + shown(std::string(1, c)) +
              "', which no DNS name or IPv4 address holds";
     }
   }
@@ -86,16 +88,19 @@ std::string port_problem(const std::string& port) {
                         first != std::string::npos &&
                         port.size() - first <= 5 &&
                         std::stoul(port.substr(first)) <= 65535;
-  return in_range ? "" : "\"" + port + "\" is not a port: 1 to 65535";
+  return in_range ? "" : "\"" + shown(port) + "\" is not a port: 1 to 65535";
 }
 
-// Asked of the library: what a client's "log-level" option reads as a level.
+// A keyword, asked of the library, which reads them in any letter case; or
+// one digit from 0 to 5. The library would also read "03" or a number past
+// an int by its low bits, which the help does not offer.
 std::string log_level_problem(const std::string& level) {
   option_list table;
   table.add("", "log-level", false, level, "", true, false, true);
   boost::optional<int> read;
-  if (table.get_log_level(read)) return "";
-  return "\"" + level +
+  const bool number = level.find_first_not_of("0123456789") == std::string::npos;
+  if (table.get_log_level(read) && (!number || level.size() == 1)) return "";
+  return "\"" + shown(level) +
          "\" is not a log level: critical, error, info, debug, or 0 to 5";
 }
 
@@ -156,7 +161,8 @@ std::string read_one(const std::string& arg, const std::string& key,
                                   : "not a key of compose; 'qarel-launch "
                                     "compose --help' lists them";
   }
-  if (equals == std::string::npos) return "needs a value: " + key + "=VALUE";
+  if (equals == std::string::npos)
+    return "needs a value: " + shown(key) + "=VALUE";
   const std::string value = arg.substr(equals + 1);
   if (value.empty()) return "an empty value writes nothing; leave it out";
   const std::string problem = v->problem ? v->problem(value) : "";
@@ -174,7 +180,7 @@ std::vector<std::string> read_compose_inputs(const Args& args,
     const std::string key = arg.substr(0, arg.find('='));
     const std::string problem =
         given.insert(key).second ? read_one(arg, key, in) : "given twice";
-    if (!problem.empty()) wrong.push_back(key + ": " + problem);
+    if (!problem.empty()) wrong.push_back(shown(key) + ": " + problem);
   }
   if (given.count("host") == 0)
     wrong.push_back("host: required: host=NAME, a DNS name or IPv4 address");

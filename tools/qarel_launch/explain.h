@@ -1,7 +1,7 @@
-// The launch arguments read one at a time with the library, and what each
-// did: the option it set, the key it left waiting or filled, or why it was
-// refused. `parse` reads every launch this way, and `parse --explain` also
-// prints what it read.
+// The launch arguments read with the library's observed parse, and what
+// each did, worded from the events it tells: the option set, the key left
+// waiting or filled, or why one was refused. `parse` reads every launch
+// this way, and `parse --explain` also prints the words.
 #ifndef TOOLS_QAREL_LAUNCH_EXPLAIN_H_
 #define TOOLS_QAREL_LAUNCH_EXPLAIN_H_
 
@@ -15,12 +15,13 @@
 
 struct Reading {
   bool malformed = false;  // what arg_to_params returns
-  // The steps add up to one arg_to_params call over the whole vector on a
-  // copy of the table: the same options set, rejection records and
-  // malformed flag; and each launch URI's parts add up to the URI.
+  // The events add up to what the parse did: replayed on the table as it
+  // was, they give the same options set, rejection records and malformed
+  // flag.
   bool agrees = true;
-  std::string rejected;            // rejected_params with masked values hidden
+  std::string rejected;            // rejected_params, masked and escaped
   std::vector<std::string> notes;  // ignored URIs, a key left waiting
+  std::vector<std::string> shown;  // each argument as the tool shows it
 };
 
 // The record that get("logfile") reads: where the client writes its event

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "output.h"
 
 namespace {
 const Command* const kCommands[] = {&kParseCommand, &kComposeCommand,
@@ -17,12 +18,19 @@ constexpr char kExitStatus[] =
     "  1  some argument was rejected, or a host was not found\n"
     "  2  a launch URI is malformed, or what qarel-launch was given is\n"
     "     wrong: the command line, a table file, a compose input, the\n"
-    "     folder of --open-log\n"
+    "     folder of --open-log, or the event log it would write there\n"
     "  3  a self-check failed, which is a bug: --explain disagrees with\n"
     "     the parse, or a composed link does not read back as given\n"
+    "  4  standard output or standard error is closed, or writing to it\n"
+    "     failed\n"
     "\n"
     "A launch URI ignored for lack of \"//\", and a key left waiting for its\n"
-    "value at the end, are noted on standard error; the status stays.\n";
+    "value at the end, are noted on standard error; the status stays.\n"
+    "\n"
+    "What came from outside (links, table files, paths) is printed with\n"
+    "each byte that is not printable text as \\xHH (two lower-case hex\n"
+    "digits) and each backslash as \\\\: C0 and C1 controls, DEL, invalid\n"
+    "UTF-8 and the bidi and isolate controls. Printable UTF-8 stays.\n";
 
 const Command* find_command(const std::string& name) {
   for (const Command* c : kCommands)
@@ -38,14 +46,14 @@ std::string usage(const Command& c) {
 // The manual page is made from this text and from --version by help2man,
 // so it keeps help2man's layout: usage, one line of summary, then sections.
 void print_usage() {
-  std::printf(
+  say(stdout, 
       "Usage: qarel-launch [COMMAND [ARG...]]\n"
       "Parse and compose the launch arguments of the Quorvane Qarel client.\n"
       "\nCommands:\n");
   for (const Command* c : kCommands)
-    std::printf("  %s\n%24s%s\n%s", usage(*c).c_str(), "", c->summary,
+    say(stdout, "  %s\n%24s%s\n%s", usage(*c).c_str(), "", c->summary,
                 c->details);
-  std::printf(
+  say(stdout, 
       "\n'qarel-launch COMMAND --help' prints the usage of COMMAND. Without\n"
       "a command, qarel-launch composes an example launch and reads it back.\n"
       "\nOptions:\n"
@@ -55,20 +63,21 @@ void print_usage() {
 }
 
 void print_usage(const Command& c) {
-  std::printf("Usage: qarel-launch %s\n%s\n", usage(c).c_str(), c.summary);
-  if (*c.details != '\0') std::printf("\nArguments:\n%s", c.details);
-  std::printf("\n%s", kExitStatus);
+  say(stdout, "Usage: qarel-launch %s\n%s\n", usage(c).c_str(), c.summary);
+  if (*c.details != '\0') say(stdout, "\nArguments:\n%s", c.details);
+  say(stdout, "\n%s", kExitStatus);
 }
 
 bool is_help(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 }  // namespace
 
 int refuse(const Command& command, const std::string& what) {
-  std::fprintf(stderr, "%s: %s: %s\n", kName, command.name, what.c_str());
+  say(stderr, "%s: %s: %s\n", kName, command.name, what.c_str());
   return kExitMalformed;
 }
 
-int main(int argc, char** argv) {
+namespace {
+int dispatch(int argc, char** argv) {
   if (argc < 2) return example_command();
   const std::string name = argv[1];
   const Args args(argv + 2, argv + argc);
@@ -81,7 +90,7 @@ int main(int argc, char** argv) {
   }
   const bool help = is_help(name) || name == "help";
   if (name == "--version" && args.empty()) {
-    std::printf("qarel-launch %s\n",
+    say(stdout, "qarel-launch %s\n",
                 quor_version_get_external_product_version());
     return kExitOk;
   }
@@ -95,15 +104,20 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   if (name == "help" && args.size() == 1) {
-    std::fprintf(stderr, "%s: help: unknown command '%s'\n", kName,
-                 args.front().c_str());
+    say(stderr, "%s: help: unknown command '%s'\n", kName,
+        shown(args.front()).c_str());
   } else if (help || name == "--version") {
-    std::fprintf(stderr, "%s: %s: unexpected argument '%s'\n", kName,
-                 name.c_str(), args.back().c_str());
+    say(stderr, "%s: %s: unexpected argument '%s'\n", kName, name.c_str(),
+        shown(args.back()).c_str());
   } else {
-    std::fprintf(stderr,
-                 "%s: unknown %s '%s'; 'qarel-launch --help' lists them\n",
-                 kName, name[0] == '-' ? "option" : "command", name.c_str());
+    say(stderr, "%s: unknown %s '%s'; 'qarel-launch --help' lists them\n",
+        kName, name[0] == '-' ? "option" : "command", shown(name).c_str());
   }
   return kExitMalformed;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  claim_standard_streams();
+  return finished(dispatch(argc, argv));
 }

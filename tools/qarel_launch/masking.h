@@ -1,31 +1,34 @@
-// What qarel-launch shows of launch arguments. The value of an option
-// registered as masked reads ******** wherever the tool would show it, as
-// in the library's own reports; keys are shown as given.
+// What qarel-launch shows of launch arguments and tables: the value of an
+// option registered as masked reads ******** wherever the tool would show
+// it, as in the library's own reports, and everything from outside is
+// escaped (output.h).
 #ifndef TOOLS_QAREL_LAUNCH_MASKING_H_
 #define TOOLS_QAREL_LAUNCH_MASKING_H_
 
 #include <option_list/option_list.h>
 
 #include <string>
+#include <string_view>
 
 inline constexpr char kMask[] = "********";
 
 // Whether some record with this short or long key, in any letter case, is
 // masked. Any record, not only the first: a launch URI may set a later one.
-bool is_masked_key(const option_list& table, const std::string& key);
+bool is_masked_key(const option_list& table, std::string_view key);
 
 // "key=value" after any leading dashes, with the value masked when the key
 // is. Also shows a rejected key, which holds the value of a switch given one.
-std::string shown_assignment(const option_list& table, const std::string& text);
+std::string shown_assignment(const option_list& table, std::string_view text);
 
-// A URI's host and port, masked when "address" or "port" is.
-std::string shown_authority(const option_list& table, const std::string& text);
+// A value stored in `record` as an explanation shows it: "to True" for a
+// switch set, else "= \"value\"", or "= ********" when the record is masked
+// or `hide` says so.
+std::string shown_value(const option_list::option& record,
+                        std::string_view value, bool hide);
 
-// A launch URI with its authority and each parameter shown as above.
-std::string shown_uri(const option_list& table, const std::string& uri);
-
-// A record's value as an explanation shows it: "to True" for a switch set,
-// else "= \"value\"", or "= ********" when the record is masked.
-std::string shown_value(const option_list::option& record);
+// A copy of `table` for the library's reports: values, defaults and
+// descriptions escaped, and a masked option's default, unless empty,
+// masked too.
+option_list shown_table(const option_list& table);
 
 #endif  // TOOLS_QAREL_LAUNCH_MASKING_H_

@@ -3,24 +3,34 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "masking.h"
+#include "output.h"
 #include "standard_options.h"
 #include "table_file.h"
 
 namespace {
+constexpr std::string_view kTableOption = "--table";
+
 int run(const Args& args) {
   std::string table;
   bool as_table = false;
   for (auto arg = args.begin(); arg != args.end(); ++arg) {
     if (*arg == "--as-table" && !as_table) {
       as_table = true;
-    } else if (*arg == "--table" && table.empty()) {
-      if (arg + 1 == args.end() || arg[1].empty()) {
+    } else if (arg->substr(0, arg->find('=')) == "--table" && table.empty()) {
+      // "--table FILE" or "--table=FILE"
+      if (arg->size() > kTableOption.size()) {
+        table = arg->substr(kTableOption.size() + 1);
+      } else if (arg + 1 != args.end()) {
+        table = *++arg;
+      }
+      if (table.empty()) {
         return refuse(kOptionsCommand,
                       "--table needs a FILE (--as-table writes one)");
       }
-      table = *++arg;
     } else {
-      return refuse(kOptionsCommand, "unexpected argument '" + *arg + "'");
+      return refuse(kOptionsCommand,
+                    "unexpected argument '" + shown(*arg) + "'");
     }
   }
   option_list opts = standard_options();
@@ -28,7 +38,7 @@ int run(const Args& args) {
   if (as_table) {
     write_table(opts, stdout);
   } else {
-    opts.log_defaults(false, true);
+    shown_table(opts).log_defaults(false, true);
   }
   return kExitOk;
 }

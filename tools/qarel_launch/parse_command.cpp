@@ -1,16 +1,20 @@
 // qarel-launch parse: launch arguments read into the standard table, or a
 // client's own, as a client reads them, but acting on nothing: the event log
 // the arguments name is only reported, unless --open-log names a folder.
+#include <client_common/client_common.h>
+#include <fcntl.h>
 #include <logging/logging.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "commands.h"
 #include "explain.h"
 #include "masking.h"
+#include "output.h"
 #include "standard_options.h"
 #include "table_file.h"
 
@@ -24,8 +28,9 @@ struct ParseOptions {
   Args launch;
 };
 
-// The tool's own options, then the launch arguments. An empty string when
-// they are sound, else what is wrong.
+// The tool's own options, "--table FILE" or "--table=FILE" alike, then the
+// launch arguments. An empty string when they are sound, else what is
+// wrong.
 std::string read_options(const Args& args, ParseOptions& p) {
   auto arg = args.begin();
   for (; arg != args.end(); ++arg) {
@@ -37,60 +42,112 @@ std::string read_options(const Args& args, ParseOptions& p) {
       p.explain = true;
       continue;
     }
-    std::string* value = *arg == "--table"      ? &p.table
-                         : *arg == "--open-log" ? &p.log_dir
-                                                : nullptr;
+    const std::string option = arg->substr(0, arg->find('='));
+    std::string* value = option == "--table"      ? &p.table
+                         : option == "--open-log" ? &p.log_dir
+                                                  : nullptr;
     if (value == nullptr) break;
     const char* what = value == &p.table ? "FILE" : "DIR";
-    if (!value->empty()) return *arg + " is given twice";
-    if (arg + 1 == args.end() || arg[1].empty())
-      return *arg + " needs a " + what;
-    *value = *++arg;
+    if (!value->empty()) return option + " is given twice";
+    if (option.size() < arg->size()) {
+      *value = arg->substr(option.size() + 1);
+    } else if (arg + 1 != args.end()) {
+      *value = *++arg;
+    }
+    if (value->empty()) return option + " needs a " + what;
   }
   p.launch.assign(arg, args.end());
   if (!p.log_dir.empty() && !std::filesystem::is_directory(p.log_dir))
-    return "--open-log " + p.log_dir + ": not a folder";
+    return "--open-log " + shown(p.log_dir) + ": not a folder";
   if (!p.log_dir.empty() && access(p.log_dir.c_str(), W_OK) != 0)
-    return "--open-log " + p.log_dir + ": not writable";
+    return "--open-log " + shown(p.log_dir) + ": not writable";
   return "";
 }
 
-// Where --open-log writes: the file name of "logfile" in `dir`, or the
-// tool's own name when "logfile" is unset, masked or names no file.
-std::string log_path(const std::string& dir, const option_list::option* o) {
-  std::filesystem::path name;
-  if (o != nullptr && o->is_set && o->show_value)
-    name = std::filesystem::path(o->value).filename();
-  if (name.empty() || name == "." || name == "..") name = kDefaultLogName;
-  return (std::filesystem::path(dir) / name).string();
+// A launch argument that is one of the tool's options but for its letter
+// case is read as a launch argument, as it stands; a note says so.
+void note_lookalikes(const Args& launch) {
+  for (const std::string& arg : launch) {
+    const std::string option = arg.substr(0, arg.find('='));
+    for (const char* own : {"--explain", "--table", "--open-log"}) {
+      if (option != own && case_comp(option, own)) {
+        say(stderr,
+            "%s: note: \"%s\" is read as a launch argument; the option of "
+            "parse is %s\n",
+            kName, shown(arg).c_str(), own);
+      }
+    }
+  }
+}
+
+// The file name --open-log writes: "logfile" when it is set, shown and a
+// plain file name, the tool's own name when it is unset or masked. Empty
+// when "logfile" names anything else: a path, "." or "..", or a name with
+// bytes the tool would escape.
+std::string log_name(const option_list::option* o) {
+  if (o == nullptr || !o->is_set || !o->show_value) return kDefaultLogName;
+  const std::string& name = o->value;
+  const bool plain = !name.empty() && name != "." && name != ".." &&
+                     name.find('/') == std::string::npos &&
+                     shown(name) == name;
+  return plain ? name : "";
 }
 
 // The banner and the report in the event log at `path`, as the client
-// writes them; false when it cannot be opened.
-bool write_event_log(option_list& opts, const std::string& path) {
-  if (open_logfile(path, kName, kName) != 0) return false;
+// writes them, the report's values escaped and masked.
+void write_event_log(option_list& opts, const std::string& path) {
+  if (open_logfile(path, kName, kName) != 0) return;
   boost::optional<int> level;
   if (opts.get_log_level(level)) set_log_level(level);
   log_client_version(kName);
-  opts.log_options(true, true, false);
+  shown_table(opts).log_options(true, true, false);
   log_close(kName);
-  return true;
+}
+
+// Writes the event log as a new regular file `name` directly in `dir`:
+// created here, never through a link, never over a file that exists.
+// Returns what went wrong, or "" once it is written and closed.
+std::string create_event_log(option_list& opts, const std::string& dir,
+                             const std::string& name) {
+  const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd =
+      folder < 0 ? -1
+                 : openat(folder, name.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0600);
+  const int error = errno;
+  if (folder >= 0) close(folder);
+  if (fd < 0) {
+    return error == EEXIST ? "exists already; only a new file is written"
+                           : std::strerror(error);
+  }
+  const std::string path = dir + "/" + name;
+  write_event_log(opts, path);
+  // The library opened the file by its path: it must still be the one
+  // created here, now holding the log.
+  struct stat created, now;
+  const bool same = fstat(fd, &created) == 0 && lstat(path.c_str(), &now) == 0 &&
+                    created.st_dev == now.st_dev &&
+                    created.st_ino == now.st_ino && created.st_size > 0;
+  const bool closed = close(fd) == 0;
+  return same && closed ? "" : "the event log could not be written";
 }
 
 // Where the client would write its event log, and what the tool wrote:
 // said when "logfile" is set or --open-log was given.
 void report_event_log(const option_list::option* logfile,
-                      const std::string& written) {
+                      const std::string& written, bool asked) {
   const bool set = logfile != nullptr && logfile->is_set;
-  if (!set && written.empty()) return;
+  if (!set && !asked) return;
   std::string line = "\nEvent log: ";
   line += !set ? "no logfile is set"
                : "the client would write \"" +
-                     (logfile->show_value ? logfile->value : kMask) + "\"";
+                     (logfile->show_value ? shown(logfile->value) : kMask) +
+                     "\"";
   line += written.empty() ? "; qarel-launch wrote nothing (--open-log DIR "
                             "writes it into DIR)"
-                          : "; qarel-launch wrote \"" + written + "\"";
-  std::printf("%s.\n", line.c_str());
+                          : "; qarel-launch wrote \"" + shown(written) + "\"";
+  say(stdout, "%s.\n", line.c_str());
 }
 
 int run(const Args& args) {
@@ -100,30 +157,40 @@ int run(const Args& args) {
   option_list opts = standard_options();
   if (!p.table.empty() && !load_table_file(p.table, opts))
     return kExitMalformed;
+  note_lookalikes(p.launch);
 
-  const Reading reading =
-      read_arguments(p.launch, opts, p.explain ? stdout : nullptr);
-  opts.log_options(true, false, true);
+  const Reading reading = read_arguments(p.launch, opts, p.explain ? stdout : nullptr);
+  shown_table(opts).log_options(true, false, true);
   if (!reading.rejected.empty())
-    std::printf("\nRejected: %s\n", reading.rejected.c_str());
-  if (reading.malformed) std::printf("\nA launch URI is malformed.\n");
-  const option_list::option* logfile = logfile_record(opts);
-  const std::string written =
-      p.log_dir.empty() ? "" : log_path(p.log_dir, logfile);
-  report_event_log(logfile, written);
-  for (const std::string& note : reading.notes)
-    std::fprintf(stderr, "%s: note: %s\n", kName, note.c_str());
+    say(stdout, "\nRejected: %s\n", reading.rejected.c_str());
+  if (reading.malformed) say(stdout, "\nA launch URI is malformed.\n");
 
-  if (!written.empty() && !write_event_log(opts, written)) {
-    std::fprintf(stderr, "%s: cannot open the event log %s\n", kName,
-                 written.c_str());
-    return kExitMalformed;
+  const option_list::option* logfile = logfile_record(opts);
+  std::string written;
+  int status = kExitOk;
+  if (!p.log_dir.empty()) {
+    const std::string name = log_name(logfile);
+    const std::string problem =
+        name.empty() ? "\"logfile\" names no plain file name; nothing written"
+                     : create_event_log(opts, p.log_dir, name);
+    if (problem.empty()) {
+      written = p.log_dir + "/" + name;
+    } else {
+      say(stderr, "%s: parse: --open-log %s: %s%s\n", kName,
+          shown(p.log_dir).c_str(), name.empty() ? "" : (shown(name) + ": ").c_str(),
+          problem.c_str());
+      status = kExitMalformed;
+    }
   }
+  report_event_log(logfile, written, !p.log_dir.empty());
+  for (const std::string& note : reading.notes)
+    say(stderr, "%s: note: %s\n", kName, note.c_str());
+
   if (!reading.agrees) {
-    std::fprintf(stderr, "%s: the explanation disagrees with the parse\n",
-                 kName);
+    say(stderr, "%s: the explanation disagrees with the parse\n", kName);
     return kExitBug;
   }
+  if (status != kExitOk) return status;
   if (reading.malformed) return kExitMalformed;
   return reading.rejected.empty() ? kExitOk : kExitRejected;
 }
@@ -137,8 +204,8 @@ const Command kParseCommand = {
     "    --explain           say what each argument, and each part of a\n"
     "                        launch URI, did and why\n"
     "    --open-log DIR      write the event log as the client would, but\n"
-    "                        into DIR, named as \"logfile\" names it (else\n"
-    "                        qarel-launch.log); without it, no file is\n"
-    "                        opened or written\n"
+    "                        as a new file directly in DIR, named as\n"
+    "                        \"logfile\" names it (else qarel-launch.log);\n"
+    "                        without it, no file is opened or written\n"
     "    --                  the arguments after it are launch arguments\n",
     run};

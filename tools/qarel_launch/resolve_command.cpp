@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "output.h"
 
 namespace {
 int run(const Args& args) {
@@ -12,11 +13,11 @@ int run(const Args& args) {
   if (args[0].empty()) return refuse(kResolveCommand, "HOST is empty");
   std::string ipv4, ipv6, error;
   if (get_ip_addr(args[0], ipv4, ipv6, error) != 0) {
-    std::fprintf(stderr, "%s: resolve: %s: %s\n", kName, args[0].c_str(),
+    say(stderr, "%s: resolve: %s: %s\n", kName, shown(args[0]).c_str(),
                  error.c_str());
     return kExitRejected;
   }
-  std::printf("IPv4 %s\nIPv6 %s\n", ipv4.empty() ? "-" : ipv4.c_str(),
+  say(stdout, "IPv4 %s\nIPv6 %s\n", ipv4.empty() ? "-" : ipv4.c_str(),
               ipv6.empty() ? "-" : ipv6.c_str());
   return kExitOk;
 }

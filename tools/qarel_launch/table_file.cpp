@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "commands.h"
+#include "masking.h"
+#include "output.h"
+#include "output.h"
 
 namespace {
 constexpr char kFields[] = "short|long|kind|default|flags|description";
@@ -52,19 +55,19 @@ std::string check_option(option_list& table, const std::vector<std::string>& f,
   const std::string& short_key = f[0];
   const std::string& long_key = f[1];
   if (!short_key.empty() && short_key.size() != 1) {
-    return "the short key \"" + short_key +
+    return "the short key \"" + shown(short_key) +
            "\" is longer than one letter; reports and -k3 use one";
   }
   if (!short_key.empty() && table.bad_key_format(short_key))
-    return "the short key \"" + short_key + "\" is not a letter";
+    return "the short key \"" + shown(short_key) + "\" is not a letter";
   if (table.bad_key_format(long_key)) {
-    return "the long key \"" + long_key +
+    return "the long key \"" + shown(long_key) +
            "\" is malformed: a letter, then letters, digits, \"_\" or \"-\"";
   }
   for (const std::string& key : {short_key, long_key}) {
     const auto earlier = keys.find(folded(key));
     if (!key.empty() && earlier != keys.end()) {
-      return "the key \"" + key + "\" is a key of line " +
+      return "the key \"" + shown(key) + "\" is a key of line " +
              std::to_string(earlier->second) + " already";
     }
   }
@@ -93,13 +96,13 @@ std::string read_line(const std::string& line, option_list& table,
   }
   const std::string& kind = fields[2];
   if (kind != "switch" && kind != "valued")
-    return "the kind is \"" + kind + "\", not \"switch\" or \"valued\"";
+    return "the kind is \"" + shown(kind) + "\", not \"switch\" or \"valued\"";
   const std::string wrong = check_option(table, fields, keys);
   if (!wrong.empty()) return wrong;
   Flags flags;
   std::string bad;
   if (!read_flags(fields[4], flags, bad)) {
-    return "unknown flag \"" + bad +
+    return "unknown flag \"" + shown(bad) +
            "\" (flags are \"-\" or a list of uri, masked, deprecated)";
   }
   for (const std::string& key : {fields[0], fields[1]})
@@ -129,7 +132,7 @@ std::vector<std::string> read_table_file(const std::string& path,
   const std::string wrong = check_file(path);
   std::ifstream in(path);
   if (!wrong.empty() || !in)
-    return {path + ": " + (wrong.empty() ? "cannot be read" : wrong)};
+    return {shown(path) + ": " + (wrong.empty() ? "cannot be read" : wrong)};
   std::vector<std::string> errors;
   std::map<std::string, int> keys;
   int number = 0;
@@ -139,10 +142,11 @@ std::vector<std::string> read_table_file(const std::string& path,
     if (line.empty() || line[0] == '#') continue;
     const std::string wrong_line = read_line(line, table, keys, number);
     if (!wrong_line.empty())
-      errors.push_back(path + ":" + std::to_string(number) + ": " + wrong_line);
+      errors.push_back(shown(path) + ":" + std::to_string(number) + ": " +
+                       wrong_line);
   }
   if (errors.empty() && table.options.empty())
-    errors.push_back(path + ": holds no options");
+    errors.push_back(shown(path) + ": holds no options");
   return errors;
 }
 }  // namespace
@@ -151,20 +155,20 @@ bool load_table_file(const std::string& path, option_list& table) {
   table = option_list();
   const std::vector<std::string> errors = read_table_file(path, table);
   for (const std::string& error : errors)
-    std::fprintf(stderr, "%s: %s\n", kName, error.c_str());
+    say(stderr, "%s: %s\n", kName, error.c_str());
   return errors.empty();
 }
 
 void write_table(const option_list& table, std::FILE* out) {
-  std::fprintf(out, "# %s\n", kFields);
-  for (const option_list::option& o : table.options) {
+  say(out, "# %s\n", kFields);
+  for (const option_list::option& o : shown_table(table).options) {
     std::vector<std::string> flags;
     if (o.uri_settable) flags.push_back("uri");
     if (!o.show_value) flags.push_back("masked");
     if (o.deprecated) flags.push_back("deprecated");
-    std::fprintf(
-        out, "%s|%s|%s|%s|%s|%s\n", o.short_key.c_str(), o.long_key.c_str(),
-        o.is_bool ? "switch" : "valued", o.default_value.c_str(),
+    say(out, "%s|%s|%s|%s|%s|%s\n", shown(o.short_key).c_str(),
+        shown(o.long_key).c_str(), o.is_bool ? "switch" : "valued",
+        o.default_value.c_str(),
         flags.empty() ? "-" : boost::algorithm::join(flags, ",").c_str(),
         o.description.c_str());
   }

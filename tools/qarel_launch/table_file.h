@@ -24,7 +24,9 @@
 // and what is wrong.
 bool load_table_file(const std::string& path, option_list& table);
 
-// Writes `table` in the same format, after a comment naming the fields.
+// Writes `table` in the same format, after a comment naming the fields,
+// escaped as the tool prints text from outside; a masked option's default,
+// unless empty, is written as ********.
 void write_table(const option_list& table, std::FILE* out);
 
 #endif  // TOOLS_QAREL_LAUNCH_TABLE_FILE_H_

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands.h"
+#include "output.h"
 
 namespace {
 int run(const Args& args) {
@@ -35,7 +36,7 @@ int run(const Args& args) {
       {"corporate header", quor_version_get_corporate_header()},
   };
   for (const auto& f : fields)
-    std::printf("%-22s %s\n", f.name, f.value.c_str());
+    say(stdout, "%-22s %s\n", f.name, f.value.c_str());
   return kExitOk;
 }
 }  // namespace
