@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/finder.hpp>
 #include <boost/algorithm/string/iter_find.hpp>
@@ -31,12 +32,14 @@ struct Outcome {
   std::string out, err;
 };
 
-// Runs the tool with `args` in `dir`, its output in files beside it.
-Outcome Launch(Args args, const TempDir& dir) {
-  std::string command = "cd " + dir.path + " && timeout 10 " + kTool;
+// Runs the tool with `args` in `dir`, its output in files beside it, or
+// where `streams` sends it.
+Outcome Launch(Args args, const TempDir& dir,
+               const std::string& streams = ">out 2>err") {
+  std::string command = "cd " + dir.path + " && rm -f out err && timeout 10 " + kTool;
   for (std::string& a : args)  // each argument quoted for the shell
     command += " '" + std::regex_replace(a, std::regex("'"), "'\\''") + "'";
-  const int raw = std::system((command + " >out 2>err").c_str());
+  const int raw = std::system((command + " " + streams).c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.file("out")),
           ReadFile(dir.file("err"))};
 }
@@ -359,5 +362,105 @@ TEST(QarelLaunch, ExplainedParseEndsWithThePlainParseOverTheCorpus) {
     EXPECT_TRUE(Matches(std::regex_replace(explained.out, kWarning, ""),
                         "…" + std::regex_replace(plain.out, kWarning, "")))
         << name;
+  }
+}
+
+// Where `text` first holds what a terminal would act on: a control byte
+// other than a line break, DEL, a C1 control, invalid UTF-8, or a bidi or
+// isolate control; npos when nowhere. UTF-8 is read by its definition.
+std::size_t FirstUnprintable(const std::string& text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2
+                               : lead >> 4 == 14 ? 3 : lead >> 3 == 30 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return i;
+    unsigned cp = length == 1 ? lead : lead & (0x7f >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if (next >> 6 != 2) return i;
+      cp = cp << 6 | (next & 0x3f);
+    }
+    const unsigned least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < least[length] || cp > 0x10ffff || (cp >= 0xd800 && cp < 0xe000) ||
+        (cp < 0x20 && cp != '\n') || (cp >= 0x7f && cp < 0xa0) ||
+        cp == 0x61c || cp == 0x200e || cp == 0x200f ||
+        (cp >= 0x202a && cp <= 0x202e) || (cp >= 0x2066 && cp <= 0x2069))
+      return i;
+    i += length;
+  }
+  return std::string::npos;
+}
+
+// Every byte but NUL, raw and percent-encoded (NUL too), and the controls
+// that take more than one byte in UTF-8 (U+0085, U+061C, U+202E, U+2066),
+// in a value, a key, a host, an ignored URI, a table file, and every
+// command's arguments: nothing reaches either stream unescaped, and no
+// line is forged.
+TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
+  TempDir dir;
+  std::string raw, encoded;
+  for (int byte = 1; byte < 256; ++byte) raw += static_cast<char>(byte);
+  raw += "\xc2\x85\xd8\x9c\xe2\x80\xae\xe2\x81\xa6";
+  for (const unsigned char byte : "\x00" + raw) {
+    static const char kHex[] = "0123456789abcdef";
+    encoded += {'%', kHex[byte >> 4], kHex[byte & 15]};
+  }
+  const std::string forged = "\nRejected: forged\nqarel-launch: compose: all good\n";
+  std::string line = raw;  // a table file's line holds no line break
+  line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
+  std::ofstream(dir.file("hostile")) << "|address|valued||uri|Host\n"
+                                     << "|hostile|valued|" << line << "|uri|" << line << "\n";
+  std::ofstream(dir.file("faulty")) << line << "\n|x" << std::string(1, '\0') << "|\n";
+  const Args launch = {"sni=" + raw + forged, "sni=" + encoded, "--" + raw + "=v",
+                       "-l", raw, kUri + raw, kUri + "h?" + encoded, "quorvane-qarel:" + raw};
+  auto with = [&](Args head) {
+    head.insert(head.end(), launch.begin(), launch.end());
+    return head;
+  };
+  const Args runs[] = {
+      with({"parse", "--explain"}), with({"parse"}),
+      with({"parse", "--table", "hostile", "--explain", "hostile=" + raw}),
+      {"parse", "--table", "faulty", "x"}, {"options", "--table", "hostile"},
+      {"options", "--table", "hostile", "--as-table"},
+      {"compose", "host=" + raw, "sni=" + raw, raw + "=1", "port=" + raw, "log-level=" + raw,
+       "port=1\nqarel-launch: compose: all good"},
+      {"help", raw}, {raw}, {"version", raw}, {"options", raw}, {"--help", raw},
+      {"parse", "--open-log", raw, "x"}, {"parse", "--table", raw, "x"},
+  };
+  for (const Args& args : runs) {
+    const Outcome run = Launch(args, dir);
+    EXPECT_LT(run.status, 3) << args.front() << "\n" << run.err;
+    for (const std::string* stream : {&run.out, &run.err}) {
+      EXPECT_EQ(FirstUnprintable(*stream), std::string::npos) << args.front() << ":\n" << *stream;
+      EXPECT_EQ(stream->find("\nRejected: forged"), std::string::npos) << args.front();
+      EXPECT_EQ(stream->find("\nqarel-launch: compose: all good"), std::string::npos);
+    }
+  }
+  // The escape form reads back: a backslash doubled, a byte as \xHH.
+  EXPECT_TRUE(Matches(Launch({"parse", "sni=a\\%1b%e2%80%ae\xc3\xbc"}, dir).out,
+                      "…a\\\\\\x1b\\xe2\\x80\\xae\xc3\xbc …"));
+}
+
+// A write to standard output that fails, or a standard stream closed from
+// the start, gives status 4 for every command, with one line on standard
+// error while it works; standard output is written in full all the same.
+TEST(QarelLaunch, AFailedOrClosedStandardStreamGivesStatusFour) {
+  TempDir dir;
+  const Args commands[] = {{"parse", "address=h"}, {"compose", "host=h"}, {"options"},
+                           {"options", "--as-table"}, {"version"}, {"--version"},
+                           {"--help"}, {"help", "parse"}, {}};
+  for (const Args& command : commands) {
+    const std::string name = command.empty() ? "(none)" : command.front();
+    const Outcome plain = Launch(command, dir);
+    EXPECT_EQ(plain.status, 0) << name;
+    const Outcome full = Launch(command, dir, ">/dev/full 2>err");
+    EXPECT_EQ(full.status, 4) << name;
+    EXPECT_EQ(full.err, "qarel-launch: cannot write standard output: No space left on device\n");
+    const Outcome closed_out = Launch(command, dir, "2>err >&-");
+    EXPECT_EQ(closed_out.status, 4) << name;
+    EXPECT_EQ(closed_out.err, "qarel-launch: cannot write standard output: it is closed\n");
+    const Outcome closed_err = Launch(command, dir, ">out 2>&-");
+    EXPECT_EQ(closed_err.status, 4) << name;
+    EXPECT_EQ(closed_err.out, plain.out) << name;
   }
 }
