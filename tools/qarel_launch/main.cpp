@@ -25,12 +25,7 @@ constexpr char kExitStatus[] =
     "     failed\n"
     "\n"
     "A launch URI ignored for lack of \"//\", and a key left waiting for its\n"
-    "value at the end, are noted on standard error; the status stays.\n"
-    "\n"
-    "What came from outside (links, table files, paths) is printed with\n"
-    "each byte that is not printable text as \\xHH (two lower-case hex\n"
-    "digits) and each backslash as \\\\: C0 and C1 controls, DEL, invalid\n"
-    "UTF-8 and the bidi and isolate controls. Printable UTF-8 stays.\n";
+    "value at the end, are noted on standard error; the status stays.\n";
 
 const Command* find_command(const std::string& name) {
   for (const Command* c : kCommands)

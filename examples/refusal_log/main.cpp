@@ -1,0 +1,61 @@
+// A client that logs why it refused each launch argument: one event-log
+// line per refusal, through the library's logging facade, the value a
+// masked option was given shown as ********.
+//   refusal_log LOGFILE ARG...
+#include <client_common/client_common.h>
+#include <logging/logging.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+using client_common::ArgumentEvent;
+using client_common::ArgumentOutcome;
+using client_common::ArgumentRefusal;
+
+const char* why(ArgumentRefusal refusal) {
+  switch (refusal) {
+    case ArgumentRefusal::kUnknownKey:
+      return "unknown key";
+    case ArgumentRefusal::kMalformedKey:
+      return "malformed key";
+    case ArgumentRefusal::kSwitchGivenValue:
+      return "a switch given a value";
+    case ArgumentRefusal::kNotFromUri:
+      return "not settable from a launch URI";
+    case ArgumentRefusal::kNoValue:
+    case ArgumentRefusal::kNone:
+      break;
+  }
+  return "no value";
+}
+
+void log_refusal(const ArgumentEvent& event, void*) {
+  if (event.outcome != ArgumentOutcome::kRefused) return;
+  std::string key(event.key);
+  if (event.dropped != nullptr && !event.dropped->show_value) {
+    key = "********";  // meant as the value of a masked key that waited
+  } else if (event.option != nullptr && !event.option->show_value &&
+             key.find('=') != std::string::npos) {
+    key.replace(key.find('=') + 1, std::string::npos, "********");
+  }
+  log(LEVEL_ERROR, "launch argument '" + key + "' refused: " + why(event.refusal),
+      0);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  option_list opts;
+  // short, long, switch, default, description, shown, deprecated, from URI
+  opts.add("", "address", false, "", "Host", true, false, true);
+  opts.add("", "port", false, "", "Port", true, false, true);
+  opts.add("", "connect-tag", false, "", "Tag", false, false, false);
+  opts.add("", "pin", true, "", "PIN entry", false, false, true);
+  if (open_logfile(argv[1], "refusal_log", "refusal_log") != 0) return 2;
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  const bool malformed =
+      arg_to_params_observed(args, opts, {log_refusal, nullptr});
+  log_close("refusal_log");
+  return malformed ? 1 : 0;
+}
