@@ -1,6 +1,8 @@
 // qarel-launch parse --explain against a plain parse of the same launch URI,
 // for URIs of 1,000, 10,000 and 100,000 parts: the explanation must grow
-// with the parts as the parse does, never with their square.
+// with the parts as the parse does, never with their square. And 100,000
+// switches after five values of 130 KB, against the switches alone: the
+// cost grows with the bytes of the arguments, not with what is stored.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -58,4 +60,21 @@ BENCHMARK(BM_Explain)
     ->Range(1000, 100000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// Argument 1: five values of 130 KB before the switches; 0: none.
+void BM_ExplainAfterLargeValues(benchmark::State& state) {
+  Args args(state.range(0) == 1 ? 5 : 0, "--sni=" + std::string(130000, 'x'));
+  args.insert(args.end(), 100000, "-f");
+  const option_list table = standard_options();
+  std::FILE* null = std::fopen("/dev/null", "w");
+  for (auto _ : state) {
+    option_list opts = table;
+    benchmark::DoNotOptimize(read_arguments(args, opts, null));
+  }
+  std::fclose(null);
+}
+BENCHMARK(BM_ExplainAfterLargeValues)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 }  // namespace

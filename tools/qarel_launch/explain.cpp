@@ -151,8 +151,12 @@ void show_up_to(Walk& w, std::string_view text, const std::string& part) {
 void end_uri(Walk& w) {
   if (w.uri.empty()) return;
   w.shown_uri += shown(w.uri.substr(w.shown_to));
-  if (w.out != nullptr)
-    say(w.out, "\"%s\":\n%s", w.shown_uri.c_str(), w.lines.c_str());
+  if (w.out != nullptr) {
+    say(w.out, "\"");
+    say(w.out, w.shown_uri);
+    say(w.out, "\":\n");
+    say(w.out, w.lines);
+  }
   w.reading.shown.push_back(w.shown_uri);
   w.uri = {};
 }
@@ -230,7 +234,7 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
     if (waited != nullptr) line += "; " + name(*waited) + " no longer waits";
   }
   if (e.fault != UriFault::kNone) line += "; " + std::string(fault(e.fault));
-  w.lines += "  \"" + text + "\": " + line + "\n";
+  w.lines.append("  \"").append(text).append("\": ").append(line) += '\n';
 }
 
 void on_event(const ArgumentEvent& e, void* context) {

@@ -82,18 +82,35 @@ std::string shown(std::string_view text) {
   return escape(text, Source::kOutside);
 }
 
+void say(std::FILE* stream, std::string_view text) {
+  // Most text needs no escape: ASCII, printable or a line break.
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    return (c >= 0x20 && c < 0x7f) || c == '\n';
+  });
+  if (plain) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    return;
+  }
+  const std::string out = escape(text, Source::kOwnLines);
+  std::fwrite(out.data(), 1, out.size(), stream);
+}
+
 void say(std::FILE* stream, const char* format, ...) {
   std::va_list args, again;
   va_start(args, format);
   va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
+  char line[256];
+  const int length = std::vsnprintf(line, sizeof line, format, args);
   va_end(args);
-  std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-  std::vsnprintf(text.data(), text.size(), format, again);
+  if (length >= 0 && static_cast<std::size_t>(length) < sizeof line) {
+    say(stream, std::string_view(line, static_cast<std::size_t>(length)));
+  } else if (length >= 0) {
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    text.pop_back();
+    say(stream, text);
+  }
   va_end(again);
-  text.pop_back();
-  const std::string out = escape(text, Source::kOwnLines);
-  std::fwrite(out.data(), 1, out.size(), stream);
 }
 
 void claim_standard_streams() {

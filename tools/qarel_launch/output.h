@@ -26,6 +26,8 @@ std::string shown(std::string_view text);
 // but the tool's own line breaks is escaped on the way, so a fragment that
 // missed shown() still cannot act on a terminal.
 void say(std::FILE* stream, const char* format, ...) QAREL_LAUNCH_PRINTF(2, 3);
+// The same for text composed already, of any length.
+void say(std::FILE* stream, std::string_view text);
 
 // Called first: a standard stream that is closed is opened on /dev/null, so
 // that no file the tool opens takes descriptor 0, 1 or 2, and is remembered
