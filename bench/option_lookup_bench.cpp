@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "option_list/option_flags.h"
 #include "option_list/option_list.h"
 
 namespace {
@@ -10,8 +11,8 @@ void BM_Get_LastOfTable(benchmark::State& state) {
   option_list t;
   const auto size = static_cast<int>(state.range(0));
   for (int i = 0; i < size; ++i) {
-    t.add("", "option-" + std::to_string(i), false, "value", "An option", true,
-          false, true);
+    client_common::add_option(t, "", "option-" + std::to_string(i), "value",
+                              "An option", client_common::kFromUri);
   }
   const std::string last = "OPTION-" + std::to_string(size - 1);
   for (auto _ : state) benchmark::DoNotOptimize(t.get(last));

@@ -7,6 +7,7 @@
 
 #include "client_common/client_common.h"
 #include "fuzz/fuzz_support.h"
+#include "option_list/option_flags.h"
 
 // The reference is written out for the checks only; its branches tell the
 // fuzzer nothing about the library, so libFuzzer's coverage leaves it out.
@@ -41,16 +42,16 @@ REFERENCE long Decimal(std::string_view text) {
 // keys, and the log level. Few, as every key is looked up in all of them;
 // any other key takes the paths of refusal.
 option_list Kinds() {
+  using namespace client_common;  // the option flags
   option_list t;
-  // short, long, switch, default, description, shown, deprecated, from URI
-  t.add("", "address", false, "", "", true, false, true);
-  t.add("", "port", false, "", "", true, false, true);
-  t.add("f", "full-screen", true, "", "", true, false, true);
-  t.add("l", "log-level", false, "info", "", true, false, true);
-  t.add("n", "name", false, "", "", true, false, true);
-  t.add("", "connect-tag", false, "", "", false, false, false);
-  t.add("c", "cl-switch", true, "", "", true, false, false);
-  t.add("o", "old", false, "", "", true, true, true);
+  add_option(t, "", "address", "", "", kFromUri);
+  add_option(t, "", "port", "", "", kFromUri);
+  add_option(t, "f", "full-screen", "", "", kSwitch | kFromUri);
+  add_option(t, "l", "log-level", "info", "", kFromUri);
+  add_option(t, "n", "name", "", "", kFromUri);
+  add_option(t, "", "connect-tag", "", "", kMasked);
+  add_option(t, "c", "cl-switch", "", "", kSwitch);
+  add_option(t, "o", "old", "", "", kDeprecated | kFromUri);
   return t;
 }
 

@@ -1,5 +1,6 @@
 // Parses a launch URI with the installed library and prints what it found.
 #include <client_common/client_common.h>
+#include <option_list/option_flags.h>
 #include <option_list/option_list.h>
 #include <version/version.h>
 
@@ -7,9 +8,10 @@
 
 int main() {
   option_list opts;
-  opts.add("", "address", false, "", "Host", true, false, true);
-  opts.add("", "port", false, "", "Port", true, false, true);
-  opts.add("", "sni", false, "", "Server name", true, false, true);
+  using client_common::kFromUri;
+  client_common::add_option(opts, "", "address", "", "Host", kFromUri);
+  client_common::add_option(opts, "", "port", "", "Port", kFromUri);
+  client_common::add_option(opts, "", "sni", "", "Server name", kFromUri);
 
   const bool malformed =
       arg_to_params({"quorvane-qarel://192.0.2.10:900?sni=desk%20pool"}, opts);

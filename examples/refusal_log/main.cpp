@@ -4,6 +4,7 @@
 //   refusal_log LOGFILE ARG...
 #include <client_common/client_common.h>
 #include <logging/logging.h>
+#include <option_list/option_flags.h>
 
 #include <string>
 #include <vector>
@@ -45,13 +46,13 @@ void log_refusal(const ArgumentEvent& event, void*) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace client_common;  // the option flags
   if (argc < 2) return 2;
   option_list opts;
-  // short, long, switch, default, description, shown, deprecated, from URI
-  opts.add("", "address", false, "", "Host", true, false, true);
-  opts.add("", "port", false, "", "Port", true, false, true);
-  opts.add("", "connect-tag", false, "", "Tag", false, false, false);
-  opts.add("", "pin", true, "", "PIN entry", false, false, true);
+  add_option(opts, "", "address", "", "Host", kFromUri);
+  add_option(opts, "", "port", "", "Port", kFromUri);
+  add_option(opts, "", "connect-tag", "", "Tag", kMasked);
+  add_option(opts, "", "pin", "", "PIN entry", kSwitch | kMasked | kFromUri);
   if (open_logfile(argv[1], "refusal_log", "refusal_log") != 0) return 2;
   const std::vector<std::string> args(argv + 2, argv + argc);
   const bool malformed =

@@ -5,28 +5,29 @@
 
 #include <string>
 
+#include "option_list/option_flags.h"
 #include "option_list/option_list.h"
 
 inline option_list LaunchTable() {
+  using namespace client_common;  // the option flags
   option_list t;
-  // short, long, switch, default, description, shown, deprecated, from URI
-  t.add("", "address", false, "", "Host", true, false, true);
-  t.add("", "port", false, "", "Port", true, false, true);
-  t.add("f", "full-screen", true, "", "Full screen", true, false, true);
-  t.add("", "use-smartcard", true, "", "Smartcard", true, false, true);
-  t.add("", "disable-usb", true, "", "No USB", true, false, true);
-  t.add("", "usb-auto-forward", true, "", "USB forward", true, false, true);
-  t.add("", "session-id", false, "", "Session", true, false, true);
-  t.add("", "locale", false, "", "Locale", true, false, true);
-  t.add("", "logfile", false, "", "Log file", true, false, true);
-  t.add("", "sni", false, "", "SNI", true, false, true);
-  t.add("l", "log-level", false, "info", "Log level", true, false, true);
-  t.add("n", "name", false, "", "Name", true, false, true);
-  t.add("", "a", false, "", "A", true, false, true);
-  t.add("", "connect-tag", false, "", "Tag", false, false, false);
-  t.add("c", "cl-only", false, "", "Command line only", true, false, false);
-  t.add("", "cl-switch", true, "", "Command-line switch", true, false, false);
-  t.add("o", "old", false, "", "Deprecated", true, true, true);
+  add_option(t, "", "address", "", "Host", kFromUri);
+  add_option(t, "", "port", "", "Port", kFromUri);
+  add_option(t, "f", "full-screen", "", "Full screen", kSwitch | kFromUri);
+  add_option(t, "", "use-smartcard", "", "Smartcard", kSwitch | kFromUri);
+  add_option(t, "", "disable-usb", "", "No USB", kSwitch | kFromUri);
+  add_option(t, "", "usb-auto-forward", "", "USB forward", kSwitch | kFromUri);
+  add_option(t, "", "session-id", "", "Session", kFromUri);
+  add_option(t, "", "locale", "", "Locale", kFromUri);
+  add_option(t, "", "logfile", "", "Log file", kFromUri);
+  add_option(t, "", "sni", "", "SNI", kFromUri);
+  add_option(t, "l", "log-level", "info", "Log level", kFromUri);
+  add_option(t, "n", "name", "", "Name", kFromUri);
+  add_option(t, "", "a", "", "A", kFromUri);
+  add_option(t, "", "connect-tag", "", "Tag", kMasked);
+  add_option(t, "c", "cl-only", "", "Command line only", kValued);
+  add_option(t, "", "cl-switch", "", "Command-line switch", kSwitch);
+  add_option(t, "o", "old", "", "Deprecated", kDeprecated | kFromUri);
   return t;
 }
 

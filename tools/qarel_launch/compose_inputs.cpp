@@ -1,6 +1,6 @@
 #include "compose_inputs.h"
 
-#include <option_list/option_list.h>
+#include <option_list/option_flags.h>
 
 #include <algorithm>
 #include <boost/algorithm/string/classification.hpp>
@@ -96,7 +96,8 @@ std::string port_problem(const std::string& port) {
 // an int by its low bits, which the help does not offer.
 std::string log_level_problem(const std::string& level) {
   option_list table;
-  table.add("", "log-level", false, level, "", true, false, true);
+  client_common::add_option(table, "", "log-level", level, "",
+                            client_common::kFromUri);
   boost::optional<int> read;
   const bool number = level.find_first_not_of("0123456789") == std::string::npos;
   if (table.get_log_level(read) && (!number || level.size() == 1)) return "";

@@ -1,36 +1,29 @@
 #include "standard_options.h"
 
-option_list standard_options() {
-  constexpr bool kSwitch = true, kValued = false;
-  constexpr bool kShown = true, kMasked = false;
-  constexpr bool kCurrent = false, kDeprecated = true;
-  constexpr bool kFromUri = true, kCommandLineOnly = false;
+#include <option_list/option_flags.h>
 
+option_list standard_options() {
+  using namespace client_common;  // the option flags
   option_list t;
-  t.add("a", "address", kValued, "", "Host to connect to", kShown, kCurrent,
-        kFromUri);
-  t.add("p", "port", kValued, "443", "Port to connect to", kShown, kCurrent,
-        kFromUri);
-  t.add("", "sni", kValued, "", "TLS server name", kShown, kCurrent, kFromUri);
-  t.add("", "connect-tag", kValued, "", "Connection tag from the broker",
-        kMasked, kCurrent, kCommandLineOnly);
-  t.add("", "session-id", kValued, "", "Session to join", kShown, kCurrent,
-        kFromUri);
-  t.add("f", "full-screen", kSwitch, "", "Start in full screen", kShown,
-        kCurrent, kFromUri);
-  t.add("", "use-smartcard", kSwitch, "", "Forward the smartcard reader",
-        kShown, kCurrent, kFromUri);
-  t.add("", "disable-usb", kSwitch, "", "Forward no USB device", kShown,
-        kCurrent, kFromUri);
-  t.add("", "usb-auto-forward", kSwitch, "", "Forward new USB devices", kShown,
-        kCurrent, kFromUri);
-  t.add("", "locale", kValued, "", "Keyboard and display locale", kShown,
-        kCurrent, kFromUri);
-  t.add("", "logfile", kValued, "", "Event-log file to write", kShown, kCurrent,
-        kFromUri);
-  t.add("l", "log-level", kValued, "info",
-        "critical, error, info, debug or 0 to 5", kShown, kCurrent, kFromUri);
-  t.add("m", "multimon", kSwitch, "", "Span all monitors (use full-screen)",
-        kShown, kDeprecated, kCommandLineOnly);
+  add_option(t, "a", "address", "", "Host to connect to", kFromUri);
+  add_option(t, "p", "port", "443", "Port to connect to", kFromUri);
+  add_option(t, "", "sni", "", "TLS server name", kFromUri);
+  add_option(t, "", "connect-tag", "", "Connection tag from the broker",
+             kMasked);
+  add_option(t, "", "session-id", "", "Session to join", kFromUri);
+  add_option(t, "f", "full-screen", "", "Start in full screen",
+             kSwitch | kFromUri);
+  add_option(t, "", "use-smartcard", "", "Forward the smartcard reader",
+             kSwitch | kFromUri);
+  add_option(t, "", "disable-usb", "", "Forward no USB device",
+             kSwitch | kFromUri);
+  add_option(t, "", "usb-auto-forward", "", "Forward new USB devices",
+             kSwitch | kFromUri);
+  add_option(t, "", "locale", "", "Keyboard and display locale", kFromUri);
+  add_option(t, "", "logfile", "", "Event-log file to write", kFromUri);
+  add_option(t, "l", "log-level", "info",
+             "critical, error, info, debug or 0 to 5", kFromUri);
+  add_option(t, "m", "multimon", "", "Span all monitors (use full-screen)",
+             kSwitch | kDeprecated);
   return t;
 }
