@@ -64,8 +64,8 @@ struct ArgumentEvent {
   /// filled; empty for an ignored URI.
   std::string_view key;
   ArgumentSource source = ArgumentSource::kCommandLine;  ///< of `text`
-  ArgumentOutcome outcome = ArgumentOutcome::kSet;      ///< what it did
-  ArgumentRefusal refusal = ArgumentRefusal::kNone;     ///< why refused
+  ArgumentOutcome outcome = ArgumentOutcome::kSet;       ///< what it did
+  ArgumentRefusal refusal = ArgumentRefusal::kNone;      ///< why refused
   UriFault fault = UriFault::kNone;  ///< what it made malformed
   /// The record it set, filled or left waiting, or the first record its key
   /// names when refused; null when its key names none.

@@ -65,8 +65,8 @@ struct Told {
     told(key, found, stored, held, refusal_of(key, found));
   }
   // set_true's rule, which refuses only a switch a launch URI may not set.
-  void assigned_true(std::string_view key, const KeyRecords& found,
-                     bool stored, bool held) {
+  void assigned_true(std::string_view key, const KeyRecords& found, bool stored,
+                     bool held) {
     told(key, found, stored, held, ArgumentRefusal::kNotFromUri);
   }
   // The key's first record is a switch, and the text gave it a value.
@@ -108,7 +108,8 @@ struct Told {
   }
   void ignored() { event.outcome = ArgumentOutcome::kIgnoredUri; }
   void tell() const {
-    if (observer.on_event != nullptr) observer.on_event(event, observer.context);
+    if (observer.on_event != nullptr)
+      observer.on_event(event, observer.context);
   }
 };
 

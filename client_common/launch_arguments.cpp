@@ -30,12 +30,9 @@ PendingKey pending;
 
 // set with `value`, telling `events` what it did.
 template <class Events>
-[[gnu::always_inline]] inline bool assign_text(Events& events,
-                                               option_list& opts,
-                                               std::string_view key,
-                                               const KeyRecords& found,
-                                               std::string&& value,
-                                               Assignment how) {
+[[gnu::always_inline]] inline bool assign_text(
+    Events& events, option_list& opts, std::string_view key,
+    const KeyRecords& found, std::string&& value, Assignment how) {
   const bool held = events.holds(found, value);
   const bool stored = assign_value(opts, key, std::move(value), how, found);
   events.assigned(key, found, stored, held);
@@ -78,9 +75,9 @@ template <class Events>
   const std::string_view key = token.substr(dashes, equals - dashes);
   const KeyRecords found = find_key(opts.options, key, how.origin);
   if (!found.is_switch()) {
-    const bool stored = assign_text(events, opts, key, found,
-                                    percent::decode(token.substr(equals + 1)),
-                                    how);
+    const bool stored =
+        assign_text(events, opts, key, found,
+                    percent::decode(token.substr(equals + 1)), how);
     return !stored && malformed_key(key) ? KeyForm::kMalformed
                                          : KeyForm::kWellFormed;
   }
@@ -191,8 +188,7 @@ void set_from_uri(Events& events, option_list& opts, std::string_view key,
 }
 
 template <class Events>
-bool parse_launch_uri(Events& events, std::string_view uri,
-                      option_list& opts) {
+bool parse_launch_uri(Events& events, std::string_view uri, option_list& opts) {
   if (uri.size() < kAuthorityStart ||
       uri.compare(kLaunchUriScheme.size(), kLaunchUriMarker.size(),
                   kLaunchUriMarker) != 0) {
@@ -223,9 +219,8 @@ bool parse_launch_uri(Events& events, std::string_view uri,
       std::min(uri.find_first_not_of('?', authority_end + 1), uri.size());
   // A parameter holding a blank makes the URI malformed: the parameters
   // are all that follows, less their separators.
-  if (std::any_of(kBlanks.begin(), kBlanks.end(), [&](char blank) {
-        return uri.find(blank, pos) != uri.npos;
-      }))
+  if (std::any_of(kBlanks.begin(), kBlanks.end(),
+                  [&](char blank) { return uri.find(blank, pos) != uri.npos; }))
     malformed = true;
   while (pos < uri.size()) {
     const std::size_t next =

@@ -13,12 +13,15 @@ void add_switch(std::string& uri, bool on, const char* name) {
   uri += kLaunchUriSeparator;
 }
 
+// How a value is written: percent-encoded, or as it stands.
+enum class Written : bool { kEncoded, kAsGiven };
+
 void add_value(std::string& uri, const char* name, const std::string& value,
-               bool encode) {
+               Written written) {
   if (value.empty()) return;
   uri += name;
   uri += '=';
-  uri += encode ? percent_encode(value) : value;
+  uri += written == Written::kEncoded ? percent_encode(value) : value;
   uri += kLaunchUriSeparator;
 }
 }  // namespace
@@ -39,14 +42,14 @@ std::string cl_params_formatter(
   }
   uri += '?';
   add_switch(uri, !windowed, "full-screen");
-  add_value(uri, "sni", sni, true);
-  add_value(uri, "session-id", session_id, true);
+  add_value(uri, "sni", sni, Written::kEncoded);
+  add_value(uri, "session-id", session_id, Written::kEncoded);
   add_switch(uri, use_smartcard, "use-smartcard");
   add_switch(uri, disable_usb, "disable-usb");
   add_switch(uri, usb_auto_forward, "usb-auto-forward");
-  add_value(uri, "locale", locale, true);
-  add_value(uri, "logfile", logfile, true);
-  add_value(uri, "log-level", log_level, false);
+  add_value(uri, "locale", locale, Written::kEncoded);
+  add_value(uri, "logfile", logfile, Written::kEncoded);
+  add_value(uri, "log-level", log_level, Written::kAsGiven);
   // The last "&", or the "?" when no parameter was written.
   uri.back() = '"';
   if (!connect_tag.empty()) {

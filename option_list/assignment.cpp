@@ -12,8 +12,8 @@ namespace client_common::internal {
 
 bool record_rejection(option_list& table, std::string_view key, Origin origin) {
   table.rejected_params += origin == Origin::kLaunchUri
-                              ? kRejectedFromLaunchUri
-                              : kRejectedFromCommandLine;
+                               ? kRejectedFromLaunchUri
+                               : kRejectedFromCommandLine;
   table.rejected_params += key;
   table.rejected_params += kRejectionEnd;
   return false;

@@ -16,11 +16,11 @@ namespace client_common {
 /// The flags of an option, to be joined with "|"; none: a valued option,
 /// shown in reports, current, set from the command line only.
 enum OptionFlags : unsigned {
-  kValued = 0,           ///< no flag
-  kSwitch = 1u << 0,     ///< set to "True" by its key alone
-  kMasked = 1u << 1,     ///< reports print ******** for its value
-  kDeprecated = 1u << 2, ///< assigning it warns
-  kFromUri = 1u << 3,    ///< a launch URI may set it
+  kValued = 0,            ///< no flag
+  kSwitch = 1u << 0,      ///< set to "True" by its key alone
+  kMasked = 1u << 1,      ///< reports print ******** for its value
+  kDeprecated = 1u << 2,  ///< assigning it warns
+  kFromUri = 1u << 3,     ///< a launch URI may set it
 };
 
 /// Registers an option as option_list::add does.

@@ -40,8 +40,8 @@ void log_refusal(const ArgumentEvent& event, void*) {
              key.find('=') != std::string::npos) {
     key.replace(key.find('=') + 1, std::string::npos, "********");
   }
-  log(LEVEL_ERROR, "launch argument '" + key + "' refused: " + why(event.refusal),
-      0);
+  log(LEVEL_ERROR,
+      "launch argument '" + key + "' refused: " + why(event.refusal), 0);
 }
 }  // namespace
 

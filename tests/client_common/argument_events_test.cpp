@@ -21,8 +21,8 @@ std::string Render(const ArgumentEvent& e) {
                                           "filled", "refused", "ignored"};
   static const char* const kRefusals[] = {
       "", "/unknown", "/malformed", "/switch-value", "/not-uri", "/no-value"};
-  static const char* const kFaults[] = {"",          " !empty-host",
-                                        " !reserved", " !blank", " !bad-key"};
+  static const char* const kFaults[] = {"", " !empty-host", " !reserved",
+                                        " !blank", " !bad-key"};
   std::string s = kSources[static_cast<int>(e.source)];
   s += " " + std::string(e.text) + ": " + std::string(e.key) + " " +
        kOutcomes[static_cast<int>(e.outcome)] +
@@ -93,9 +93,9 @@ TEST(ArgumentEvents, ParseUriAloneTellsItsPartsAndANullCallbackNothing) {
   std::vector<std::string> events;
   EXPECT_TRUE(parse_uri_observed(kUri + "?sni=1", table,
                                  ArgumentObserver{Collect, &events}));
-  EXPECT_EQ(events, (std::vector<std::string>{
-                        "auth : address set address !empty-host",
-                        "param sni=1: sni set sni =1"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"auth : address set address !empty-host",
+                                      "param sni=1: sni set sni =1"}));
   EXPECT_FALSE(parse_uri_observed(kUri + "h", table, ArgumentObserver{}));
   EXPECT_EQ(table.get("address"), "h");
 }

@@ -36,7 +36,8 @@ struct Outcome {
 // where `streams` sends it.
 Outcome Launch(Args args, const TempDir& dir,
                const std::string& streams = ">out 2>err") {
-  std::string command = "cd " + dir.path + " && rm -f out err && timeout 10 " + kTool;
+  std::string command =
+      "cd " + dir.path + " && rm -f out err && timeout 10 " + kTool;
   for (std::string& a : args)  // each argument quoted for the shell
     command += " '" + std::regex_replace(a, std::regex("'"), "'\\''") + "'";
   const int raw = std::system((command + " " + streams).c_str());
@@ -371,8 +372,11 @@ TEST(QarelLaunch, ExplainedParseEndsWithThePlainParseOverTheCorpus) {
 std::size_t FirstUnprintable(const std::string& text) {
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2
-                               : lead >> 4 == 14 ? 3 : lead >> 3 == 30 ? 4 : 0;
+    const std::size_t length = lead < 0x80       ? 1
+                               : lead >> 5 == 6  ? 2
+                               : lead >> 4 == 14 ? 3
+                               : lead >> 3 == 30 ? 4
+                                                 : 0;
     if (length == 0 || i + length > text.size()) return i;
     unsigned cp = length == 1 ? lead : lead & (0x7f >> length);
     for (std::size_t k = 1; k < length; ++k) {
@@ -382,9 +386,9 @@ std::size_t FirstUnprintable(const std::string& text) {
     }
     const unsigned least[] = {0, 0, 0x80, 0x800, 0x10000};
     if (cp < least[length] || cp > 0x10ffff || (cp >= 0xd800 && cp < 0xe000) ||
-        (cp < 0x20 && cp != '\n') || (cp >= 0x7f && cp < 0xa0) ||
-        cp == 0x61c || cp == 0x200e || cp == 0x200f ||
-        (cp >= 0x202a && cp <= 0x202e) || (cp >= 0x2066 && cp <= 0x2069))
+        (cp < 0x20 && cp != '\n') || (cp >= 0x7f && cp < 0xa0) || cp == 0x61c ||
+        cp == 0x200e || cp == 0x200f || (cp >= 0x202a && cp <= 0x202e) ||
+        (cp >= 0x2066 && cp <= 0x2069))
       return i;
     i += length;
   }
@@ -405,35 +409,55 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
     static const char kHex[] = "0123456789abcdef";
     encoded += {'%', kHex[byte >> 4], kHex[byte & 15]};
   }
-  const std::string forged = "\nRejected: forged\nqarel-launch: compose: all good\n";
+  const std::string forged =
+      "\nRejected: forged\nqarel-launch: compose: all good\n";
   std::string line = raw;  // a table file's line holds no line break
   line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
-  std::ofstream(dir.file("hostile")) << "|address|valued||uri|Host\n"
-                                     << "|hostile|valued|" << line << "|uri|" << line << "\n";
-  std::ofstream(dir.file("faulty")) << line << "\n|x" << std::string(1, '\0') << "|\n";
-  const Args launch = {"sni=" + raw + forged, "sni=" + encoded, "--" + raw + "=v",
-                       "-l", raw, kUri + raw, kUri + "h?" + encoded, "quorvane-qarel:" + raw};
+  std::ofstream(dir.file("hostile"))
+      << "|address|valued||uri|Host\n"
+      << "|hostile|valued|" << line << "|uri|" << line << "\n";
+  std::ofstream(dir.file("faulty"))
+      << line << "\n|x" << std::string(1, '\0') << "|\n";
+  const Args launch = {"sni=" + raw + forged,
+                       "sni=" + encoded,
+                       "--" + raw + "=v",
+                       "-l",
+                       raw,
+                       kUri + raw,
+                       kUri + "h?" + encoded,
+                       "quorvane-qarel:" + raw};
   auto with = [&](Args head) {
     head.insert(head.end(), launch.begin(), launch.end());
     return head;
   };
   const Args runs[] = {
-      with({"parse", "--explain"}), with({"parse"}),
+      with({"parse", "--explain"}),
+      with({"parse"}),
       with({"parse", "--table", "hostile", "--explain", "hostile=" + raw}),
-      {"parse", "--table", "faulty", "x"}, {"options", "--table", "hostile"},
+      {"parse", "--table", "faulty", "x"},
+      {"options", "--table", "hostile"},
       {"options", "--table", "hostile", "--as-table"},
-      {"compose", "host=" + raw, "sni=" + raw, raw + "=1", "port=" + raw, "log-level=" + raw,
-       "port=1\nqarel-launch: compose: all good"},
-      {"help", raw}, {raw}, {"version", raw}, {"options", raw}, {"--help", raw},
-      {"parse", "--open-log", raw, "x"}, {"parse", "--table", raw, "x"},
+      {"compose", "host=" + raw, "sni=" + raw, raw + "=1", "port=" + raw,
+       "log-level=" + raw, "port=1\nqarel-launch: compose: all good"},
+      {"help", raw},
+      {raw},
+      {"version", raw},
+      {"options", raw},
+      {"--help", raw},
+      {"parse", "--open-log", raw, "x"},
+      {"parse", "--table", raw, "x"},
   };
   for (const Args& args : runs) {
     const Outcome run = Launch(args, dir);
     EXPECT_LT(run.status, 3) << args.front() << "\n" << run.err;
     for (const std::string* stream : {&run.out, &run.err}) {
-      EXPECT_EQ(FirstUnprintable(*stream), std::string::npos) << args.front() << ":\n" << *stream;
-      EXPECT_EQ(stream->find("\nRejected: forged"), std::string::npos) << args.front();
-      EXPECT_EQ(stream->find("\nqarel-launch: compose: all good"), std::string::npos);
+      EXPECT_EQ(FirstUnprintable(*stream), std::string::npos)
+          << args.front() << ":\n"
+          << *stream;
+      EXPECT_EQ(stream->find("\nRejected: forged"), std::string::npos)
+          << args.front();
+      EXPECT_EQ(stream->find("\nqarel-launch: compose: all good"),
+                std::string::npos);
     }
   }
   // The escape form reads back: a backslash doubled, a byte as \xHH.
@@ -446,19 +470,28 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
 // error while it works; standard output is written in full all the same.
 TEST(QarelLaunch, AFailedOrClosedStandardStreamGivesStatusFour) {
   TempDir dir;
-  const Args commands[] = {{"parse", "address=h"}, {"compose", "host=h"}, {"options"},
-                           {"options", "--as-table"}, {"version"}, {"--version"},
-                           {"--help"}, {"help", "parse"}, {}};
+  const Args commands[] = {{"parse", "address=h"},
+                           {"compose", "host=h"},
+                           {"options"},
+                           {"options", "--as-table"},
+                           {"version"},
+                           {"--version"},
+                           {"--help"},
+                           {"help", "parse"},
+                           {}};
   for (const Args& command : commands) {
     const std::string name = command.empty() ? "(none)" : command.front();
     const Outcome plain = Launch(command, dir);
     EXPECT_EQ(plain.status, 0) << name;
     const Outcome full = Launch(command, dir, ">/dev/full 2>err");
     EXPECT_EQ(full.status, 4) << name;
-    EXPECT_EQ(full.err, "qarel-launch: cannot write standard output: No space left on device\n");
+    EXPECT_EQ(full.err,
+              "qarel-launch: cannot write standard output: No space left on "
+              "device\n");
     const Outcome closed_out = Launch(command, dir, "2>err >&-");
     EXPECT_EQ(closed_out.status, 4) << name;
-    EXPECT_EQ(closed_out.err, "qarel-launch: cannot write standard output: it is closed\n");
+    EXPECT_EQ(closed_out.err,
+              "qarel-launch: cannot write standard output: it is closed\n");
     const Outcome closed_err = Launch(command, dir, ">out 2>&-");
     EXPECT_EQ(closed_err.status, 4) << name;
     EXPECT_EQ(closed_err.out, plain.out) << name;

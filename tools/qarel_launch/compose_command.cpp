@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "commands.h"
-#include "output.h"
 #include "compose_inputs.h"
+#include "output.h"
 #include "quoted_arguments.h"
 #include "standard_options.h"
 
@@ -45,9 +45,9 @@ int run(const Args& args) {
   const std::string differences = read_back_differences(link, in);
   if (!differences.empty()) {
     say(stderr,
-                 "%s: compose: the link does not read back as given "
-                 "(%s), which is a bug\n",
-                 kName, differences.c_str() + 1);
+        "%s: compose: the link does not read back as given "
+        "(%s), which is a bug\n",
+        kName, differences.c_str() + 1);
     return kExitBug;
   }
   say(stdout, "%s\n", shown(link).c_str());

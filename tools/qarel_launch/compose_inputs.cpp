@@ -99,7 +99,8 @@ std::string log_level_problem(const std::string& level) {
   client_common::add_option(table, "", "log-level", level, "",
                             client_common::kFromUri);
   boost::optional<int> read;
-  const bool number = level.find_first_not_of("0123456789") == std::string::npos;
+  const bool number =
+      level.find_first_not_of("0123456789") == std::string::npos;
   if (table.get_log_level(read) && (!number || level.size() == 1)) return "";
   return "\"" + shown(level) +
          "\" is not a log level: critical, error, info, debug, or 0 to 5";

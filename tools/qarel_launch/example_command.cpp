@@ -22,13 +22,14 @@ int example_command() {
   const Reading reading = read_arguments(args, opts, nullptr);
 
   say(stdout, "Composed launch arguments:\n ");
-  for (const std::string& arg : reading.shown) say(stdout, " \"%s\"", arg.c_str());
+  for (const std::string& arg : reading.shown)
+    say(stdout, " \"%s\"", arg.c_str());
   say(stdout, "\n\nAs the new client receives them:\n");
   for (std::size_t i = 0; i < reading.shown.size(); ++i)
     say(stdout, "  argv[%zu] = %s\n", i + 1, reading.shown[i].c_str());
 
   say(stdout, "\nParsed back (options set):");
-  shown_table(opts).log_options(true, false, true);
+  print_options_set(opts);
   say(stdout, "\nRejected: %s\nMalformed: %s\n",
       reading.rejected.empty() ? "none" : reading.rejected.c_str(),
       reading.malformed ? "yes" : "no");

@@ -21,6 +21,10 @@ using Record = option_list::option;
 
 constexpr char kNoMarker[] = "no \"//\" after the scheme";
 
+// Whether a text is shown, its masked values masked, or hidden whole as
+// the value of a masked key.
+enum class Shown : bool { kMasked, kHidden };
+
 // A record's keys as the reports name them: "log-level (-l)".
 std::string name(const Record& o) {
   return o.short_key.empty() ? shown(o.long_key)
@@ -87,15 +91,17 @@ struct Walk {
 };
 
 // A rejection record, the key shown as given, masked, or hidden.
-std::string record(const Walk& w, const ArgumentEvent& e, bool hide) {
+std::string record(const Walk& w, const ArgumentEvent& e, Shown shown_as) {
+  const bool hide = shown_as == Shown::kHidden;
   return std::string(e.source == ArgumentSource::kCommandLine
                          ? client_common::kRejectedFromCommandLine
                          : client_common::kRejectedFromLaunchUri) +
          (hide ? kMask : shown_assignment(w.table, e.key)) + "'";
 }
 
-// What the event did, in words; `hide` masks what it carried.
-std::string did(const Walk& w, const ArgumentEvent& e, bool hide) {
+// What the event did, in words.
+std::string did(const Walk& w, const ArgumentEvent& e, Shown shown_as) {
+  const bool hide = shown_as == Shown::kHidden;
   switch (e.outcome) {
     case ArgumentOutcome::kSet:
       return "sets " + name(*e.option) + " " +
@@ -113,7 +119,7 @@ std::string did(const Walk& w, const ArgumentEvent& e, bool hide) {
       return "waits for the value of " + name(*e.option) +
              " in the next argument";
     case ArgumentOutcome::kRefused:
-      return "refused, " + record(w, e, hide) + ": " + reason(e);
+      return "refused, " + record(w, e, shown_as) + ": " + reason(e);
     case ArgumentOutcome::kIgnoredUri:
       break;
   }
@@ -166,19 +172,19 @@ void end_uri(Walk& w) {
 // (unless it names a key itself), or "-k3" for a masked key.
 void read_token(Walk& w, const ArgumentEvent& e, const Record* waited) {
   const bool stored = stores(e.outcome);
-  const bool names_key = e.outcome == ArgumentOutcome::kWaits ||
-                         (stored && e.option->is_bool);
-  const bool hide =
-      (waited != nullptr && !waited->show_value && !names_key) ||
-      (stored && e.text.find('=') == std::string_view::npos &&
-       !e.option->show_value && !e.option->is_bool);
-  std::string line = did(w, e, hide);
+  const bool names_key =
+      e.outcome == ArgumentOutcome::kWaits || (stored && e.option->is_bool);
+  const bool hide = (waited != nullptr && !waited->show_value && !names_key) ||
+                    (stored && e.text.find('=') == std::string_view::npos &&
+                     !e.option->show_value && !e.option->is_bool);
+  const Shown shown_as = hide ? Shown::kHidden : Shown::kMasked;
+  std::string line = did(w, e, shown_as);
   if (waited != nullptr && e.outcome == ArgumentOutcome::kWaits)
     line += ", dropping " + name(*waited) + ", which was waiting";
   else if (waited != nullptr && e.outcome != ArgumentOutcome::kFilled)
     line += "; " + name(*waited) + " no longer waits";
   if (e.outcome == ArgumentOutcome::kRefused)
-    w.reading.rejected += record(w, e, hide) + " ";
+    w.reading.rejected += record(w, e, shown_as) + " ";
   const std::string text = hide ? kMask : shown_assignment(w.table, e.text);
   if (w.out != nullptr) say(w.out, "\"%s\": %s\n", text.c_str(), line.c_str());
   w.reading.shown.push_back(text);
@@ -207,9 +213,9 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
     w.lines.clear();
     w.port.reset();
   }
-  std::string line = did(w, e, false);
+  std::string line = did(w, e, Shown::kMasked);
   if (e.outcome == ArgumentOutcome::kRefused)
-    w.reading.rejected += record(w, e, false) + " ";
+    w.reading.rejected += record(w, e, Shown::kMasked) + " ";
   const bool masked = is_masked_key(w.table, e.key);
   if (e.source == ArgumentSource::kUriAuthority && e.key == "port") {
     w.port = e.text;
@@ -223,7 +229,7 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
     if (w.port) {
       const std::string port =
           w.port->empty() || !is_masked_key(w.table, "port") ? shown(*w.port)
-                                                              : kMask;
+                                                             : kMask;
       show_up_to(w, *w.port, port);
       text += ":" + port;
       line += "; " + w.port_clause;
@@ -272,8 +278,7 @@ Reading read_arguments(const Args& args, option_list& table, std::FILE* out) {
   Walk w{table, out, reading};
   auto copy = w.replay.options.begin();
   for (const Record& o : table.options) w.replayed[&o] = &*copy++;
-  reading.malformed =
-      arg_to_params_observed(args, table, {on_event, &w});
+  reading.malformed = arg_to_params_observed(args, table, {on_event, &w});
   end_uri(w);
   if (w.waiting != nullptr) {
     reading.notes.push_back(name(*w.waiting) +

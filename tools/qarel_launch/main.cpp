@@ -41,14 +41,14 @@ std::string usage(const Command& c) {
 // The manual page is made from this text and from --version by help2man,
 // so it keeps help2man's layout: usage, one line of summary, then sections.
 void print_usage() {
-  say(stdout, 
+  say(stdout,
       "Usage: qarel-launch [COMMAND [ARG...]]\n"
       "Parse and compose the launch arguments of the Quorvane Qarel client.\n"
       "\nCommands:\n");
   for (const Command* c : kCommands)
     say(stdout, "  %s\n%24s%s\n%s", usage(*c).c_str(), "", c->summary,
-                c->details);
-  say(stdout, 
+        c->details);
+  say(stdout,
       "\n'qarel-launch COMMAND --help' prints the usage of COMMAND. Without\n"
       "a command, qarel-launch composes an example launch and reads it back.\n"
       "\nOptions:\n"
@@ -86,7 +86,7 @@ int dispatch(int argc, char** argv) {
   const bool help = is_help(name) || name == "help";
   if (name == "--version" && args.empty()) {
     say(stdout, "qarel-launch %s\n",
-                quor_version_get_external_product_version());
+        quor_version_get_external_product_version());
     return kExitOk;
   }
   if (help && args.empty()) {

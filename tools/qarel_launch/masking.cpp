@@ -41,3 +41,20 @@ option_list shown_table(const option_list& table) {
   }
   return copy;
 }
+
+namespace {
+// log_options' and log_defaults' flags, named.
+constexpr bool kOnlySet = true, kToLog = true, kToStdout = true;
+}  // namespace
+
+void print_options_set(const option_list& table) {
+  shown_table(table).log_options(kOnlySet, !kToLog, kToStdout);
+}
+
+void log_options_set(const option_list& table) {
+  shown_table(table).log_options(kOnlySet, kToLog, !kToStdout);
+}
+
+void print_defaults(const option_list& table) {
+  shown_table(table).log_defaults(!kToLog, kToStdout);
+}

@@ -31,4 +31,11 @@ std::string shown_value(const option_list::option& record,
 // masked too.
 option_list shown_table(const option_list& table);
 
+// The library's reports of `table`, made from shown_table(table): the
+// options set on standard output, or into the event log; every option
+// with its default on standard output.
+void print_options_set(const option_list& table);
+void log_options_set(const option_list& table);
+void print_defaults(const option_list& table);
+
 #endif  // TOOLS_QAREL_LAUNCH_MASKING_H_

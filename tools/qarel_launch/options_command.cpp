@@ -38,7 +38,7 @@ int run(const Args& args) {
   if (as_table) {
     write_table(opts, stdout);
   } else {
-    shown_table(opts).log_defaults(false, true);
+    print_defaults(opts);
   }
   return kExitOk;
 }

@@ -117,7 +117,8 @@ void claim_standard_streams() {
   for (int fd = 0; fd <= 2; ++fd) {
     if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
     // The lowest free descriptor is this one: the lower ones are open.
-    if (open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) == fd) closed[fd] = true;
+    if (open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) == fd)
+      closed[fd] = true;
   }
 }
 
@@ -131,7 +132,7 @@ int finished(int status) {
   if (out_ok && err_ok) return status;
   if (err_ok) {
     std::fprintf(stderr, "%s: cannot write standard output: %s\n", kName,
-                 closed[1]      ? "it is closed"
+                 closed[1]        ? "it is closed"
                  : out_error != 0 ? std::strerror(out_error)
                                   : "a write failed");
     std::fflush(stderr);

@@ -88,8 +88,7 @@ std::string log_name(const option_list::option* o) {
   if (o == nullptr || !o->is_set || !o->show_value) return kDefaultLogName;
   const std::string& name = o->value;
   const bool plain = !name.empty() && name != "." && name != ".." &&
-                     name.find('/') == std::string::npos &&
-                     shown(name) == name;
+                     name.find('/') == std::string::npos && shown(name) == name;
   return plain ? name : "";
 }
 
@@ -100,7 +99,7 @@ void write_event_log(option_list& opts, const std::string& path) {
   boost::optional<int> level;
   if (opts.get_log_level(level)) set_log_level(level);
   log_client_version(kName);
-  shown_table(opts).log_options(true, true, false);
+  log_options_set(opts);
   log_close(kName);
 }
 
@@ -111,10 +110,10 @@ std::string create_event_log(option_list& opts, const std::string& dir,
                              const std::string& name) {
   const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   const int fd =
-      folder < 0 ? -1
-                 : openat(folder, name.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          0600);
+      folder < 0
+          ? -1
+          : openat(folder, name.c_str(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   const int error = errno;
   if (folder >= 0) close(folder);
   if (fd < 0) {
@@ -126,7 +125,8 @@ std::string create_event_log(option_list& opts, const std::string& dir,
   // The library opened the file by its path: it must still be the one
   // created here, now holding the log.
   struct stat created, now;
-  const bool same = fstat(fd, &created) == 0 && lstat(path.c_str(), &now) == 0 &&
+  const bool same = fstat(fd, &created) == 0 &&
+                    lstat(path.c_str(), &now) == 0 &&
                     created.st_dev == now.st_dev &&
                     created.st_ino == now.st_ino && created.st_size > 0;
   const bool closed = close(fd) == 0;
@@ -159,8 +159,9 @@ int run(const Args& args) {
     return kExitMalformed;
   note_lookalikes(p.launch);
 
-  const Reading reading = read_arguments(p.launch, opts, p.explain ? stdout : nullptr);
-  shown_table(opts).log_options(true, false, true);
+  const Reading reading =
+      read_arguments(p.launch, opts, p.explain ? stdout : nullptr);
+  print_options_set(opts);
   if (!reading.rejected.empty())
     say(stdout, "\nRejected: %s\n", reading.rejected.c_str());
   if (reading.malformed) say(stdout, "\nA launch URI is malformed.\n");
@@ -177,8 +178,8 @@ int run(const Args& args) {
       written = p.log_dir + "/" + name;
     } else {
       say(stderr, "%s: parse: --open-log %s: %s%s\n", kName,
-          shown(p.log_dir).c_str(), name.empty() ? "" : (shown(name) + ": ").c_str(),
-          problem.c_str());
+          shown(p.log_dir).c_str(),
+          name.empty() ? "" : (shown(name) + ": ").c_str(), problem.c_str());
       status = kExitMalformed;
     }
   }

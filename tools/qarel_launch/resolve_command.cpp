@@ -14,11 +14,11 @@ int run(const Args& args) {
   std::string ipv4, ipv6, error;
   if (get_ip_addr(args[0], ipv4, ipv6, error) != 0) {
     say(stderr, "%s: resolve: %s: %s\n", kName, shown(args[0]).c_str(),
-                 error.c_str());
+        error.c_str());
     return kExitRejected;
   }
   say(stdout, "IPv4 %s\nIPv6 %s\n", ipv4.empty() ? "-" : ipv4.c_str(),
-              ipv6.empty() ? "-" : ipv6.c_str());
+      ipv6.empty() ? "-" : ipv6.c_str());
   return kExitOk;
 }
 }  // namespace

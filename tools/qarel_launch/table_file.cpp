@@ -10,7 +10,6 @@
 #include "commands.h"
 #include "masking.h"
 #include "output.h"
-#include "output.h"
 
 namespace {
 constexpr char kFields[] = "short|long|kind|default|flags|description";
