@@ -42,10 +42,9 @@ BENCHMARK(BM_PlainParse)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-// The explanation's lines go to /dev/null: what is measured is reading the
-// launch and writing them, not the terminal.
-void BM_Explain(benchmark::State& state) {
-  const Args args = {Uri(state.range(0))};
+// parse --explain of `args`, its lines sent to /dev/null: what is measured
+// is reading the launch and writing them, not the terminal.
+void Explain(benchmark::State& state, const Args& args) {
   const option_list table = standard_options();
   std::FILE* null = std::fopen("/dev/null", "w");
   for (auto _ : state) {
@@ -53,6 +52,10 @@ void BM_Explain(benchmark::State& state) {
     benchmark::DoNotOptimize(read_arguments(args, opts, null));
   }
   std::fclose(null);
+}
+
+void BM_Explain(benchmark::State& state) {
+  Explain(state, {Uri(state.range(0))});
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_Explain)
@@ -65,13 +68,7 @@ BENCHMARK(BM_Explain)
 void BM_ExplainAfterLargeValues(benchmark::State& state) {
   Args args(state.range(0) == 1 ? 5 : 0, "--sni=" + std::string(130000, 'x'));
   args.insert(args.end(), 100000, "-f");
-  const option_list table = standard_options();
-  std::FILE* null = std::fopen("/dev/null", "w");
-  for (auto _ : state) {
-    option_list opts = table;
-    benchmark::DoNotOptimize(read_arguments(args, opts, null));
-  }
-  std::fclose(null);
+  Explain(state, args);
 }
 BENCHMARK(BM_ExplainAfterLargeValues)
     ->Arg(0)

@@ -86,6 +86,14 @@ struct ArgumentObserver {
 
 }  // namespace client_common
 
+/// The words for a refusal, for a client's log: "unknown key", "malformed
+/// key", "a switch given a value", "a key a launch URI may not set", "a key
+/// with no value"; "" for kNone.
+/// \param refusal the event's reason
+/// \return a constant text that lives as long as the process
+CLIENT_COMMON_API const char* argument_refusal_text(
+    client_common::ArgumentRefusal refusal);
+
 /// arg_to_params, telling `observer` what each argument did. Results,
 /// rejection records and warnings are those of arg_to_params.
 /// \param args the launch arguments, the first one included

@@ -12,24 +12,6 @@
 namespace {
 using client_common::ArgumentEvent;
 using client_common::ArgumentOutcome;
-using client_common::ArgumentRefusal;
-
-const char* why(ArgumentRefusal refusal) {
-  switch (refusal) {
-    case ArgumentRefusal::kUnknownKey:
-      return "unknown key";
-    case ArgumentRefusal::kMalformedKey:
-      return "malformed key";
-    case ArgumentRefusal::kSwitchGivenValue:
-      return "a switch given a value";
-    case ArgumentRefusal::kNotFromUri:
-      return "not settable from a launch URI";
-    case ArgumentRefusal::kNoValue:
-    case ArgumentRefusal::kNone:
-      break;
-  }
-  return "no value";
-}
 
 void log_refusal(const ArgumentEvent& event, void*) {
   if (event.outcome != ArgumentOutcome::kRefused) return;
@@ -41,7 +23,9 @@ void log_refusal(const ArgumentEvent& event, void*) {
     key.replace(key.find('=') + 1, std::string::npos, "********");
   }
   log(LEVEL_ERROR,
-      "launch argument '" + key + "' refused: " + why(event.refusal), 0);
+      "launch argument '" + key +
+          "' refused: " + argument_refusal_text(event.refusal),
+      0);
 }
 }  // namespace
 

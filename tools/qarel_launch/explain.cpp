@@ -32,22 +32,10 @@ std::string name(const Record& o) {
 }
 
 const char* reason(const ArgumentEvent& e) {
-  switch (e.refusal) {
-    case ArgumentRefusal::kUnknownKey:
-      return "unknown key";
-    case ArgumentRefusal::kMalformedKey:
-      return "malformed key";
-    case ArgumentRefusal::kSwitchGivenValue:
-      return "a switch given a value";
-    case ArgumentRefusal::kNotFromUri:
-      return "a key a launch URI may not set";
-    case ArgumentRefusal::kNoValue:
-    case ArgumentRefusal::kNone:
-      break;
-  }
-  return e.source == ArgumentSource::kCommandLine
-             ? "a key with no value"
-             : "a launch-URI key with no value";
+  const bool uri = e.source != ArgumentSource::kCommandLine;
+  return uri && e.refusal == ArgumentRefusal::kNoValue
+             ? "a launch-URI key with no value"
+             : argument_refusal_text(e.refusal);
 }
 
 const char* fault(UriFault f) {
