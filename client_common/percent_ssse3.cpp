@@ -2,6 +2,8 @@
 // count, the encoder and the decoder. This file is compiled for that
 // instruction set; percent_vector.cpp calls it only where the processor has
 // it.
+#include <array>
+
 #include "client_common/percent_kernels.h"
 #include "safe_str/char_classes.h"
 
@@ -10,12 +12,31 @@ namespace {
 
 using V = Bytes<16>;
 
+// The unreserved set as a bitmap a shuffle can read: row r has bit c set
+// when the byte c * 16 + r is unreserved. Bytes of 0x80 and more never are,
+// so eight columns hold it.
+constexpr std::array<std::uint8_t, 16> unreserved_rows() {
+  std::array<std::uint8_t, 16> rows{};
+  for (int byte = 0; byte < 0x80; ++byte)
+    if (kUnreserved[byte]) rows[byte & 15] |= 1u << (byte >> 4);
+  return rows;
+}
+constexpr std::array<std::uint8_t, 16> kUnreservedRows = unreserved_rows();
+
 // Bit i set when byte i must be escaped: it is not one of RFC 3986's
 // unreserved bytes.
 unsigned escaped_bits(V x) {
-  const V unreserved = in_range(x | 0x20, 'a', 'z') | in_range(x, '0', '9') |
-                       in_range(x, '-', '.') | (V)(x == '_') | (V)(x == '~');
-  return ~bits(unreserved) & 0xFFFFu;
+  const __m128i nibble = _mm_set1_epi8(0x0f);
+  const __m128i rows = _mm_loadu_si128(
+      reinterpret_cast<const __m128i*>(kUnreservedRows.data()));
+  // Column bits for high nibbles 0 to 7; none for 8 to 15.
+  const __m128i columns =
+      _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
+  const __m128i low = _mm_and_si128((__m128i)x, nibble);
+  const __m128i high = _mm_and_si128(_mm_srli_epi16((__m128i)x, 4), nibble);
+  const V row = (V)_mm_shuffle_epi8(rows, low);
+  const V column = (V)_mm_shuffle_epi8(columns, high);
+  return ~bits((V)((row & column) != 0)) & 0xFFFFu;
 }
 
 // Shuffles that expand 8 input bytes, with a mask of those that escape, into
