@@ -80,6 +80,7 @@ struct ArgumentEvent {
 /// The observer: `on_event` is called with each event and `context`. A null
 /// `on_event` observes nothing.
 struct ArgumentObserver {
+  /// Called once per event, in order, on the parsing thread; null for none.
   void (*on_event)(const ArgumentEvent& event, void* context) = nullptr;
   void* context = nullptr;  ///< handed back to `on_event` as it is
 };
