@@ -1,7 +1,7 @@
 // Launch arguments into option assignments: command-line tokens, launch URIs
-// and whole argument vectors. Each key is looked up once, and read in place:
-// only a value that is stored, and a key that waits, are copied out of the
-// argument.
+// and whole argument vectors, each parsed silently or telling an observer
+// (argument_telling.h). Keys are looked up in place, as views of the
+// argument: only a value that is stored, and a key that waits, are copied.
 #include <algorithm>
 #include <string>
 #include <utility>

@@ -99,6 +99,7 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
        "N|two|valued||-|d\n"
        "s|sw|switch|yes|-|d"},
       {"empty", "# nothing but a comment\n"},
+      {"masked", "|secret|valued|hush-d1|masked|Secret\n"},
   };
   for (const auto& [name, text] : tables) std::ofstream(dir.file(name)) << text;
 
@@ -190,6 +191,21 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "  \"h\": sets address = \"h\"\n"
           "  \"%\": refused, URI_opt:'%': malformed key; this makes the launch URI "
           "malformed\n…", ""},
+      // The token after a masked key that waits is meant for it, whatever
+      // it does; a refused argument is one refusal, whatever its text.
+      {Explain({"--ticket", "l5", "-f=a' CL_param:'zz=b"}), 1,
+          "\"--ticket\": …\n\"********\": sets log-level (-l) = ********; ticket (-t) no "
+          "longer waits\n\"-f=a' CL_param:'zz=b\": refused, CL_param:'f=a' CL_param:'zz=b': "
+          "a switch given a value\n…\nRejected: CL_param:'f=a' CL_param:'zz=b' \n", ""},
+      {{"parse", "--Explain", "--table=x"}, 1, "…\nRejected: CL_param:'Explain' "
+          "CL_param:'table' \n",
+          "qarel-launch: note: \"--Explain\" is read as a launch argument; the option of "
+          "parse is --explain\nqarel-launch: note: \"--table=x\" is read as a launch "
+          "argument; the options of parse come before the first one\n"},
+      {{"options", "--table", "masked"}, 0, "…", "", {"hush-d1"}},
+      {{"options", "--table=masked", "--as-table"}, 0,
+          "# short|long|kind|default|flags|description\n|secret|valued|********|masked|Secret\n",
+          ""},
       {Explain({"quorvane-qarel:h"}), 0,
           "\"quorvane-qarel:h\":\n  ignored: no \"//\" after the scheme\n…",
           "qarel-launch: note: \"quorvane-qarel:h\" is ignored: no \"//\" after the "
@@ -250,9 +266,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "\"quorvane-qarel://xn--bcher-kva.example.?sni=a%2520b\"\n", ""},
       {{"compose", "host=h", "port=9?logfile=/srv/inj"}, 2, "",
           "qarel-launch: compose: port: \"9?logfile=/srv/inj\" is not a port: 1 to 65535\n"},
-      {{"compose", "port=0", "log-level=loud", "sni", "locale=", "--host=h"}, 2, "",
+      {{"compose", "port=0", "log-level=4294967299", "sni", "locale=", "--host=h"}, 2, "",
           "qarel-launch: compose: port: \"0\" is not a port: 1 to 65535\n"
-          "qarel-launch: compose: log-level: \"loud\" is not a log level: critical, error, "
+          "qarel-launch: compose: log-level: \"4294967299\" is not a log level: critical, error, "
           "info, debug, or 0 to 5\n"
           "qarel-launch: compose: sni: needs a value: sni=VALUE\n"
           "qarel-launch: compose: locale: an empty value writes nothing; leave it out\n"

@@ -64,18 +64,19 @@ std::string read_options(const Args& args, ParseOptions& p) {
   return "";
 }
 
-// A launch argument that is one of the tool's options but for its letter
-// case is read as a launch argument, as it stands; a note says so.
+// A launch argument that is one of the tool's options, but for its letter
+// case or for coming after the first launch argument, is read as a launch
+// argument, as it stands; a note says so.
 void note_lookalikes(const Args& launch) {
   for (const std::string& arg : launch) {
     const std::string option = arg.substr(0, arg.find('='));
     for (const char* own : {"--explain", "--table", "--open-log"}) {
-      if (option != own && case_comp(option, own)) {
-        say(stderr,
-            "%s: note: \"%s\" is read as a launch argument; the option of "
-            "parse is %s\n",
-            kName, shown(arg).c_str(), own);
-      }
+      if (!case_comp(option, own)) continue;
+      say(stderr, "%s: note: \"%s\" is read as a launch argument; %s%s\n",
+          kName, shown(arg).c_str(),
+          option == own ? "the options of parse come before the first one"
+                        : "the option of parse is ",
+          option == own ? "" : own);
     }
   }
 }
