@@ -9,12 +9,8 @@ target_include_directories(client_common PUBLIC
   $<INSTALL_INTERFACE:${CLIENT_COMMON_INCLUDE_DIR}>)
 
 # The libraries find each other where they are installed.
-if(APPLE)
-  set(library_rpath "@loader_path")
-else()
-  set(library_rpath "$ORIGIN")
-endif()
-set_target_properties(client_common PROPERTIES INSTALL_RPATH "${library_rpath}")
+set_target_properties(client_common PROPERTIES
+  INSTALL_RPATH "${CLIENT_COMMON_ORIGIN}")
 
 # What is installed is laid out in the build tree as it is installed, and
 # linked with its install RPATH from the start: nothing is rewritten at

@@ -70,6 +70,10 @@ QAREL_CORE_API int quor_event_close(void);
 #ifdef __cplusplus
 } /* extern "C" */
 
+/* The real core's layout, on the 64-bit platforms it ships for; the
+ * WebAssembly build's 32-bit pointers lay it out otherwise, and only the
+ * stand-in reads it there. */
+#if UINTPTR_MAX == UINT64_MAX
 static_assert(sizeof(quor_event_ext_cfg) == 64, "record is 64 bytes");
 static_assert(offsetof(quor_event_ext_cfg, directory) == 8, "directory at 8");
 static_assert(offsetof(quor_event_ext_cfg, flags) == 24, "flags at 24");
@@ -77,6 +81,7 @@ static_assert(offsetof(quor_event_ext_cfg, max_files) == 32, "max at 32");
 static_assert(offsetof(quor_event_ext_cfg, format_version) == 36, "at 36");
 static_assert(offsetof(quor_event_ext_cfg, source) == 40, "source at 40");
 static_assert(offsetof(quor_event_ext_cfg, file_name) == 48, "name at 48");
+#endif
 #endif
 
 #endif /* QAREL_CORE_QAREL_CORE_H_ */

@@ -5,6 +5,9 @@
 #   scripts/install-deps.sh bench    also the benchmark's peers (Google
 #                                    Benchmark, CLI11, cxxopts,
 #                                    boost::program_options, curl)
+#   scripts/install-deps.sh web      also the browser build and its test
+#                                    (emscripten, node, headless Chromium
+#                                    driven by Selenium)
 set -euo pipefail
 
 packages=(
@@ -20,6 +23,10 @@ packages=(
 if [[ ${1:-} == bench ]]; then
   packages+=(libbenchmark-dev libboost-program-options-dev libcli11-dev
     libcxxopts-dev libcurl4-openssl-dev)
+fi
+if [[ ${1:-} == web ]]; then
+  packages+=(emscripten chromium chromium-driver python3-selenium)
+  command -v node >/dev/null || packages+=(nodejs)
 fi
 
 missing=()
