@@ -78,12 +78,17 @@ struct Walk {
   std::optional<std::string_view> port{};
 };
 
+// How the library's rejection record of the event starts.
+std::string rejection_prefix(const ArgumentEvent& e) {
+  return std::string(e.source == ArgumentSource::kCommandLine
+                         ? client_common::kRejectedFromCommandLine
+                         : client_common::kRejectedFromLaunchUri);
+}
+
 // A rejection record, the key shown as given, masked, or hidden.
 std::string record(const Walk& w, const ArgumentEvent& e, Shown shown_as) {
   const bool hide = shown_as == Shown::kHidden;
-  return std::string(e.source == ArgumentSource::kCommandLine
-                         ? client_common::kRejectedFromCommandLine
-                         : client_common::kRejectedFromLaunchUri) +
+  return rejection_prefix(e) +
          (hide ? kMask : shown_assignment(w.table, e.key)) + "'";
 }
 
@@ -125,11 +130,8 @@ void replay(Walk& w, const ArgumentEvent& e) {
     r->second->value = e.value;
     r->second->is_set = true;
   } else if (e.outcome == ArgumentOutcome::kRefused) {
-    w.replay.rejected_params +=
-        std::string(e.source == ArgumentSource::kCommandLine
-                        ? client_common::kRejectedFromCommandLine
-                        : client_common::kRejectedFromLaunchUri) +
-        std::string(e.key) + std::string(client_common::kRejectionEnd);
+    w.replay.rejected_params += rejection_prefix(e) + std::string(e.key) +
+                                std::string(client_common::kRejectionEnd);
   }
   if (e.fault != UriFault::kNone) w.replay_malformed = true;
 }
@@ -204,7 +206,6 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
   std::string line = did(w, e, Shown::kMasked);
   if (e.outcome == ArgumentOutcome::kRefused)
     w.reading.rejected += record(w, e, Shown::kMasked) + " ";
-  const bool masked = is_masked_key(w.table, e.key);
   if (e.source == ArgumentSource::kUriAuthority && e.key == "port") {
     w.port = e.text;
     w.port_clause = line;
@@ -212,7 +213,8 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
   }
   std::string text;
   if (e.source == ArgumentSource::kUriAuthority) {
-    text = e.text.empty() || !masked ? shown(e.text) : kMask;
+    text = e.text.empty() || !is_masked_key(w.table, e.key) ? shown(e.text)
+                                                            : kMask;
     show_up_to(w, e.text, text);
     if (w.port) {
       const std::string port =
