@@ -19,40 +19,20 @@ std::string Show(const boost::optional<T>& v) {
 // Each read of `key` ("log-level", or "nope", which no option has), its
 // result as text.
 using Read = std::string (*)(option_list& t, const char* key, bool only);
-std::string Str(option_list& t, const char* k, bool o) {
-  return Show(t.get_str_val(k, o));
-}
-std::string Bool(option_list& t, const char* k, bool o) {
-  return Show(t.get_bool_val(k, o));
-}
-std::string Int(option_list& t, const char* k, bool o) {
-  return Show(t.get_int_val(k, o));
-}
-std::string GetBool(option_list& t, const char* k, bool) {
-  return PrintToString(t.get_bool(k));
-}
-std::string GetInt(option_list& t, const char* k, bool) {
-  return PrintToString(t.get_int(k));
-}
-std::string IsInt(option_list& t, const char* k, bool) {
-  return PrintToString(t.option_is_int(k, 0, 5));
-}
-std::string Pair(option_list& t, const char* k, bool o) {
-  return Show(t.get_int_pair(k, o));
-}
+// clang-format off
+std::string Str(option_list& t, const char* k, bool o) { return Show(t.get_str_val(k, o)); }
+std::string Bool(option_list& t, const char* k, bool o) { return Show(t.get_bool_val(k, o)); }
+std::string Int(option_list& t, const char* k, bool o) { return Show(t.get_int_val(k, o)); }
+std::string GetBool(option_list& t, const char* k, bool) { return PrintToString(t.get_bool(k)); }
+std::string GetInt(option_list& t, const char* k, bool) { return PrintToString(t.get_int(k)); }
+std::string IsInt(option_list& t, const char* k, bool) { return PrintToString(t.option_is_int(k, 0, 5)); }
+std::string Pair(option_list& t, const char* k, bool o) { return Show(t.get_int_pair(k, o)); }
 // Every separator of each set counts; a null set counts as empty.
-std::string Hex(option_list& t, const char* k, bool o) {
-  return Show(t.get_hex_int_pair_vector(k, ":-", ";,", o));
-}
-std::string HexNull(option_list& t, const char* k, bool o) {
-  return Show(t.get_hex_int_pair_vector(k, nullptr, nullptr, o));
-}
-std::string StrToInt(option_list& t, const char* k, bool) {
-  return Show(str_to_int(t.get(k)));
-}
-std::string HexStrToInt(option_list& t, const char* k, bool) {
-  return Show(hex_str_to_int(t.get(k)));
-}
+std::string Hex(option_list& t, const char* k, bool o) { return Show(t.get_hex_int_pair_vector(k, ":-", ";,", o)); }
+std::string HexNull(option_list& t, const char* k, bool o) { return Show(t.get_hex_int_pair_vector(k, nullptr, nullptr, o)); }
+std::string StrToInt(option_list& t, const char* k, bool) { return Show(str_to_int(t.get(k))); }
+std::string HexStrToInt(option_list& t, const char* k, bool) { return Show(hex_str_to_int(t.get(k))); }
+// clang-format on
 // Whether one was found, and the level, from 42.
 std::string Level(option_list& t, const char*, bool) {
   boost::optional<int> level = 42;
