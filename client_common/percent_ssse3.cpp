@@ -27,8 +27,8 @@ constexpr std::array<std::uint8_t, 16> kUnreservedRows = unreserved_rows();
 // unreserved bytes.
 unsigned escaped_bits(V x) {
   const __m128i nibble = _mm_set1_epi8(0x0f);
-  const __m128i rows = _mm_loadu_si128(
-      reinterpret_cast<const __m128i*>(kUnreservedRows.data()));
+  const __m128i rows =
+      _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUnreservedRows.data()));
   // Column bits for high nibbles 0 to 7; none for 8 to 15.
   const __m128i columns =
       _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
