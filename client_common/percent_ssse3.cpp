@@ -13,12 +13,16 @@ namespace {
 using V = Bytes<16>;
 
 // The unreserved set as a bitmap a shuffle can read: row r has bit c set
-// when the byte c * 16 + r is unreserved. Bytes of 0x80 and more never are,
-// so eight columns hold it.
+// when the byte (c + kFirstColumn) * 16 + r is unreserved. Every unreserved
+// byte lies from 0x20 to 0x7f, so six columns hold them.
+constexpr std::size_t kFirstColumn = 2;
 constexpr std::array<std::uint8_t, 16> unreserved_rows() {
   std::array<std::uint8_t, 16> rows{};
-  for (int byte = 0; byte < 0x80; ++byte)
-    if (kUnreserved[byte]) rows[byte & 15] |= 1u << (byte >> 4);
+  std::size_t byte = 0;
+  for (const bool unreserved : kUnreserved) {
+    if (unreserved) rows[byte & 15] |= 1u << ((byte >> 4) - kFirstColumn);
+    ++byte;
+  }
   return rows;
 }
 constexpr std::array<std::uint8_t, 16> kUnreservedRows = unreserved_rows();
@@ -29,9 +33,9 @@ unsigned escaped_bits(V x) {
   const __m128i nibble = _mm_set1_epi8(0x0f);
   const __m128i rows =
       _mm_loadu_si128(reinterpret_cast<const __m128i*>(kUnreservedRows.data()));
-  // Column bits for high nibbles 0 to 7; none for 8 to 15.
+  // Each high nibble's column bit: 2 to 7 have one, the others none.
   const __m128i columns =
-      _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
+      _mm_setr_epi8(0, 0, 1, 2, 4, 8, 16, 32, 0, 0, 0, 0, 0, 0, 0, 0);
   const __m128i low = _mm_and_si128((__m128i)x, nibble);
   const __m128i high = _mm_and_si128(_mm_srli_epi16((__m128i)x, 4), nibble);
   const V row = (V)_mm_shuffle_epi8(rows, low);

@@ -3,6 +3,9 @@
 // percent_coding fuzz target's property, over seeds that cross their blocks.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+
 #include "client_common/client_common.h"
 
 TEST(PercentCoding, NamedCases) {
@@ -21,4 +24,19 @@ TEST(PercentCoding, NamedCases) {
     EXPECT_EQ(percent_encode(c.in), c.encoded) << c.in;
     EXPECT_EQ(percent_decode(c.in), c.decoded) << c.in;
   }
+}
+
+// Every byte in a row, so that each lands in a vector kernel's block: the
+// unreserved ones as they are, the others as "%" and lower-case hex.
+TEST(PercentCoding, EncodesEveryByteByTheRule) {
+  std::string all, expected;
+  for (int byte = 0; byte < 256; ++byte) {
+    all += static_cast<char>(byte);
+    const bool unreserved = std::isalnum(byte) || std::strchr("-._~", byte);
+    expected += unreserved && byte != 0
+                    ? std::string(1, static_cast<char>(byte))
+                    : "%" + std::string{"0123456789abcdef"[byte >> 4],
+                                        "0123456789abcdef"[byte & 15]};
+  }
+  EXPECT_EQ(percent_encode(all + all), expected + expected);
 }
