@@ -16,9 +16,9 @@ struct Silent {
   std::string_view argument;
   void start(std::string_view, ArgumentSource) {}
   void drops(option_list&, std::string_view) {}
-  bool holds(const KeyRecords&, std::string_view) const { return false; }
-  void assigned(std::string_view, const KeyRecords&, bool, bool) {}
-  void assigned_true(std::string_view, const KeyRecords&, bool, bool) {}
+  void before(const KeyRecords&, std::string_view) {}
+  void assigned(std::string_view, const KeyRecords&, bool) {}
+  void assigned_true(std::string_view, const KeyRecords&, bool) {}
   void switch_given_value(const KeyRecords&) {}
   void filled() {}
   void waits(std::string_view, const KeyRecords&) {}
@@ -42,6 +42,7 @@ struct Told {
   const ArgumentObserver& observer;
   std::string_view argument;  // the token, or the whole launch URI
   ArgumentEvent event{};
+  bool held = false;  // the record held the value before the assignment
 
   // A new event for `text`; nothing done yet.
   void start(std::string_view text, ArgumentSource source) {
@@ -54,20 +55,19 @@ struct Told {
   void drops(option_list& opts, std::string_view key) {
     event.dropped = find_key(opts.options, key, Origin::kCommandLine).first;
   }
-  // Whether the record an assignment will reach holds `value` already.
-  bool holds(const KeyRecords& found, std::string_view value) const {
-    return found.assignable != nullptr && found.assignable->is_set &&
+  // Before an assignment of `value`: whether its record holds it already.
+  void before(const KeyRecords& found, std::string_view value) {
+    held = found.assignable != nullptr && found.assignable->is_set &&
            found.assignable->value == value;
   }
-  // set's rule applied to `key`: stored (again when `held`), or refused.
-  void assigned(std::string_view key, const KeyRecords& found, bool stored,
-                bool held) {
-    told(key, found, stored, held, refusal_of(key, found));
+  // set's rule applied to `key`: stored (again when held), or refused.
+  void assigned(std::string_view key, const KeyRecords& found, bool stored) {
+    told(key, found, stored, refusal_of(key, found));
   }
   // set_true's rule, which refuses only a switch a launch URI may not set.
-  void assigned_true(std::string_view key, const KeyRecords& found, bool stored,
-                     bool held) {
-    told(key, found, stored, held, ArgumentRefusal::kNotFromUri);
+  void assigned_true(std::string_view key, const KeyRecords& found,
+                     bool stored) {
+    told(key, found, stored, ArgumentRefusal::kNotFromUri);
   }
   // The key's first record is a switch, and the text gave it a value.
   void switch_given_value(const KeyRecords& found) {
@@ -75,7 +75,7 @@ struct Told {
     event.option = found.first;
   }
   void told(std::string_view key, const KeyRecords& found, bool stored,
-            bool held, ArgumentRefusal why) {
+            ArgumentRefusal why) {
     event.key = key;
     if (stored) {
       event.outcome = held ? ArgumentOutcome::kSetAgain : ArgumentOutcome::kSet;

@@ -33,9 +33,9 @@ template <class Events>
 [[gnu::always_inline]] inline bool assign_text(
     Events& events, option_list& opts, std::string_view key,
     const KeyRecords& found, std::string&& value, Assignment how) {
-  const bool held = events.holds(found, value);
+  events.before(found, value);
   const bool stored = assign_value(opts, key, std::move(value), how, found);
-  events.assigned(key, found, stored, held);
+  events.assigned(key, found, stored);
   return stored;
 }
 
@@ -49,9 +49,9 @@ template <class Events, class Value>
                                           const KeyRecords& found,
                                           Value&& value, Assignment how) {
   if (found.is_switch()) {
-    const bool held = events.holds(found, kTrue);
+    events.before(found, kTrue);
     const bool stored = assign_true(opts, key, how, found);
-    events.assigned_true(key, found, stored, held);
+    events.assigned_true(key, found, stored);
   } else {
     assign_text(events, opts, key, found,
                 std::string(std::forward<Value>(value)), how);
