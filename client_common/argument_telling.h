@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "client_common/argument_events.h"
+#include "client_common/uri_syntax.h"
 #include "option_list/key_lookup.h"
 
 namespace client_common::internal {
@@ -103,7 +104,7 @@ struct Told {
     if (event.fault == UriFault::kNone) event.fault = fault;
   }
   void blanks(std::string_view parameter) {
-    if (parameter.find_first_of(" \t") != std::string_view::npos)
+    if (parameter.find_first_of(kBlanks) != std::string_view::npos)
       faults(UriFault::kBlank);
   }
   void ignored() { event.outcome = ArgumentOutcome::kIgnoredUri; }
