@@ -33,9 +33,11 @@ bool set_log_level(boost::optional<int> level) {
   return level ? set_level(*level) : true;
 }
 
-void log_close(const std::string& name) {
+bool log_close_checked(const std::string& name) {
   quor_event_reset_session_log_id();
   mQUOR_EVENT_LOG_MESSAGE(kEventCategory, kCoreInfo, 0,
                           "%s: Resource cleanup complete.", name.c_str());
-  quor_event_close();
+  return quor_event_close() == 0;
 }
+
+void log_close(const std::string& name) { log_close_checked(name); }

@@ -1,6 +1,7 @@
-// Opening an event-log file at a path.
+// Opening an event-log file at a path, and a path that stays in a folder.
 #include "logging/logging.h"
 #include "qarel_core/qarel_core.h"
+#include "text_escape/text_escape.h"
 
 int open_logfile(const std::string& path, const std::string& second,
                  const std::string& third) {
@@ -23,4 +24,13 @@ int open_logfile(const std::string& path, const std::string& second,
   cfg.source = second.c_str();
   cfg.file_name = file_name.c_str();
   return quor_event_init_ext_cfg(&cfg);
+}
+
+std::string log_path_in(const std::string& folder, const std::string& name) {
+  const bool plain =
+      !name.empty() && name != "." && name != ".." &&
+      name.find_first_of("/\\") == std::string::npos &&
+      text_escape::escaped(name, text_escape::Source::kOutside) == name;
+  if (folder.empty() || !plain) return {};
+  return folder.back() == '/' ? folder + name : folder + '/' + name;
 }

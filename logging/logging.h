@@ -55,10 +55,31 @@ CLIENT_COMMON_API int open_logfile(const std::string& path,
                                    const std::string& second,
                                    const std::string& third);
 
+/// A path for an event-log file that stays in `folder`, for a file name
+/// that a launch link may choose (the "logfile" option):
+/// `open_logfile(log_path_in(folder, name), ...)` opens nothing outside
+/// `folder`, since an empty path names no file.
+/// \param folder the client's own log folder; a "/" is added unless it ends
+///   in one
+/// \param name a plain file name: not empty, "." or "..", without "/" or
+///   backslash, and printable as it stands (no control byte, no invalid
+///   UTF-8, nothing the core log would escape)
+/// \return `folder`, the separator and `name`; "" when `folder` is empty or
+///   `name` is not a plain file name
+CLIENT_COMMON_API std::string log_path_in(const std::string& folder,
+                                          const std::string& name);
+
 /// Ends logging: a new session id, the line "<name>: Resource cleanup
 /// complete." at info, then the core library closes its files.
 /// \param name the client's name
 CLIENT_COMMON_API void log_close(const std::string& name);
+
+/// log_close, telling whether the log is whole.
+/// \param name the client's name
+/// \return true when the core library's close returned 0; with the core
+///   this project ships, false when a line since a file was opened could
+///   not be written whole (a full disk, say) or a close failed
+CLIENT_COMMON_API bool log_close_checked(const std::string& name);
 
 /// Writes the banner: "<name>:<build number> is starting up" at critical
 /// and "Built by <build name> at <timestamp>" at info.

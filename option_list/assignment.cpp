@@ -7,6 +7,10 @@
 #include "logging/logging.h"
 #include "option_list/assignment_rules.h"
 #include "option_list/option_list.h"
+#include "text_escape/text_escape.h"
+
+using text_escape::escaped;
+using text_escape::Source;
 
 namespace client_common::internal {
 
@@ -24,8 +28,9 @@ void warn_deprecated_use(const option_list::option& record) {
       "Deprecated Parameter '" + record.long_key + "' (" + record.short_key +
           ") used",
       -501);
-  std::printf("Deprecated Parameter '%s' (%s) used.\n", record.long_key.c_str(),
-              record.short_key.c_str());
+  std::printf("Deprecated Parameter '%s' (%s) used.\n",
+              escaped(record.long_key, Source::kOutside).c_str(),
+              escaped(record.short_key, Source::kOutside).c_str());
 }
 
 }  // namespace client_common::internal

@@ -3,6 +3,10 @@
 
 #include "logging/logging.h"
 #include "option_list/option_list.h"
+#include "text_escape/text_escape.h"
+
+using text_escape::escaped;
+using text_escape::Source;
 
 namespace {
 // One row: short column, long key, value or default, description. The log
@@ -28,9 +32,13 @@ void write_row(const option_list::option& record, const std::string& third,
   const std::string shown = short_column(record);
   if (to_log)
     log_outputs(kLoggedRow, shown.c_str(), record.long_key, third, fourth);
+  // Standard output gets one line a record, whatever the table or a link
+  // put in it; the core log escapes its lines itself.
   if (to_stdout)
-    std::printf(kPrintedRow, shown.c_str(), record.long_key.c_str(),
-                third.c_str(), fourth.c_str());
+    std::printf(kPrintedRow, escaped(shown, Source::kOutside).c_str(),
+                escaped(record.long_key, Source::kOutside).c_str(),
+                escaped(third, Source::kOutside).c_str(),
+                escaped(fourth, Source::kOutside).c_str());
 }
 }  // namespace
 

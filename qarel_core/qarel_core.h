@@ -36,7 +36,20 @@ typedef struct quor_event_ext_cfg {
 /* Writes one line: timestamp, level name, category, code, session id and the
  * printf-formatted text, at any length. Lines above the current level are
  * dropped. Goes to every open log file, or to standard error when none is
- * open. Safe from many threads: each line is written whole. */
+ * open. Safe from many threads: each line is written whole, and the lines of
+ * one thread keep their order.
+ *
+ * One call is one line, whatever the text holds: the text is written in the
+ * escape form qarel-launch prints too. A byte that is not printable
+ * text (C0 controls with CR, LF and TAB, DEL, C1 controls, invalid UTF-8,
+ * the bidi and isolate controls, U+2028 and U+2029) is written as "\x" and
+ * two lower-case hex digits, and a backslash as "\\"; printable text,
+ * UTF-8 included, is written as it is.
+ *
+ * 0 when the line was written whole, or dropped for its level; non-zero when
+ * it could not be written whole to every destination (a full disk, an I/O
+ * error, a file size limit). A line cut short is cut off again, so the file
+ * holds whole lines only. */
 QAREL_CORE_API int mQUOR_EVENT_LOG_MESSAGE(int category, int level, int code,
                                            const char* format, ...)
 #if defined(__GNUC__) || defined(__clang__)
@@ -44,10 +57,16 @@ QAREL_CORE_API int mQUOR_EVENT_LOG_MESSAGE(int category, int level, int code,
 #endif
     ;
 
+/* How both opens below treat a file: appended to if it is a regular file,
+ * created with mode 0600 if it is missing (a log holds hosts and session
+ * ids), opened close-on-exec, and never through a symbolic link in the last
+ * component of its path. A FIFO, device, socket or folder is refused at once,
+ * without blocking. */
+
 /* Opens the client log: lines are appended to the file `name` in `directory`
  * (the current directory when it is empty), and the level becomes `level`.
- * 0 on success; non-zero for an empty name, a file that cannot be opened or a
- * level outside 0 to 5. */
+ * 0 on success; non-zero for an empty name, a file that cannot be opened or
+ * is refused, or a level outside 0 to 5. */
 QAREL_CORE_API int qarel_client_log_init(const char* directory,
                                          const char* name, int level);
 
@@ -57,14 +76,16 @@ QAREL_CORE_API int qarel_client_log_level_set(int level);
 
 /* Opens an event-log file at the record's directory and file name as well.
  * 0 on success; -1 for a null record, an empty file name or a file that cannot
- * be opened. */
+ * be opened or is refused. */
 QAREL_CORE_API int quor_event_init_ext_cfg(const quor_event_ext_cfg* cfg);
 
 /* Starts a new session id, which later lines carry. Returns 0. */
 QAREL_CORE_API int quor_event_reset_session_log_id(void);
 
-/* Flushes and closes every log file; later lines go to standard error.
- * Returns 0. */
+/* Closes every log file; later lines go to standard error. 0 when every
+ * line since each file was opened went in whole and each close succeeded;
+ * non-zero otherwise, so that a log cut short is never taken for a whole
+ * one. */
 QAREL_CORE_API int quor_event_close(void);
 
 #ifdef __cplusplus

@@ -96,8 +96,9 @@ TEST(LaunchArguments, DeprecatedOptionsWarnOnEveryPath) {
             warning + warning + warning + warning);
   EXPECT_EQ(State(t), "address=h old=4 | ");
   option_list old_host;  // the authority's assignments warn too
-  old_host.add("", "address", false, "", "", true, true, true);
+  // A table's short key with a line break stays on standard output's line.
+  old_host.add("\n", "address", false, "", "", true, true, true);
   EXPECT_EQ(OutputWithLog([&] { parse_uri(kUri + "h", old_host); }),
-            "[log 110 0 -501] Deprecated Parameter 'address' () used\n"
-            "Deprecated Parameter 'address' () used.\n");
+            "[log 110 0 -501] Deprecated Parameter 'address' (\n) used\n"
+            "Deprecated Parameter 'address' (\\x0a) used.\n");
 }

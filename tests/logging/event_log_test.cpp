@@ -15,7 +15,9 @@ TEST_F(EventLogFacade, CallsPassThroughAtMappedLevelsAndTellSuccess) {
   EXPECT_TRUE(set_log_level(1));
   EXPECT_TRUE(set_level(0));
   log_close("%s");
+  EXPECT_TRUE(log_close_checked("c"));
   core_log().result = -1;
+  EXPECT_FALSE(log_close_checked("c"));
   EXPECT_FALSE(init_logger("a", "b", 0));
   EXPECT_FALSE(set_log_level(9));
   EXPECT_FALSE(set_level(5));
@@ -25,5 +27,8 @@ TEST_F(EventLogFacade, CallsPassThroughAtMappedLevelsAndTellSuccess) {
                    "log 110 1 -501 100% of %s and %n", "init dir name 2",
                    "init a b 3", "level 1", "level 0", "reset",
                    "log 110 2 0 %s: Resource cleanup complete.", "close",
+                   "reset", "log 110 2 0 c: Resource cleanup complete.",
+                   "close", "reset",
+                   "log 110 2 0 c: Resource cleanup complete.", "close",
                    "init a b 0", "level 9", "level 5"}));
 }

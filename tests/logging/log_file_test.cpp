@@ -17,3 +17,28 @@ TEST_F(LogFile, SplitsThePathAtTheLastSeparatorIntoTheRecord) {
                    "cfg third||second|c.txt 257 10 1",
                    "cfg third|logs/|second| 257 10 1"}));
 }
+
+TEST_F(LogFile, PathInAFolderOnlyForAPlainFileName) {
+  const struct {
+    const char* folder;
+    std::string name, path;
+  } cases[] = {
+      {"/var/log/c", "client.log", "/var/log/c/client.log"},
+      {"/var/log/c/", "caf\xc3\xa9.log", "/var/log/c/caf\xc3\xa9.log"},
+      {".", ".hidden", "./.hidden"},
+      {"", "client.log", ""},                // no folder to stay in
+      {"logs", "", ""},                      // no file
+      {"logs", ".", ""},                     // the folder itself
+      {"logs", "..", ""},                    // its parent
+      {"logs", "../x.log", ""},              // a way out
+      {"logs", "/home/u/.zshrc", ""},        // a path of its own
+      {"logs", "a\\b.log", ""},              // a separator elsewhere
+      {"logs", "x\n.log", ""},               // a control byte
+      {"logs", std::string("x\0y", 3), ""},  // cut short by a C string
+      {"logs", "x\xe2\x80\xae.log", ""},     // right-to-left override
+      {"logs", "x\xff.log", ""},             // invalid UTF-8
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(log_path_in(c.folder, c.name), c.path) << c.name;
+  EXPECT_TRUE(core_log().calls.empty());
+}

@@ -46,10 +46,11 @@ TEST_F(Report, OnlyAssignedOptionsWithoutShortKeysAndWideColumns) {
   const std::string wide(35, 'k');
   t.add("", wide, false, "", "d", true, false, false);
   t.add("u", "unset", false, "", "d", true, false, false);
-  t.set(wide, "%s", false, false);
+  t.set(wide, "%s\n\x1b\\", false, false);
   const std::string out =
       OutputWithLog([&] { t.log_options(true, false, true); });
-  // After the heading's rule: the one assigned row, on standard output only.
+  // After the heading's rule: the one assigned row, on standard output only,
+  // one line whatever its value holds.
   EXPECT_EQ(out.substr(out.find("-----------\n") + 12),
-            "      " + wide + "              %s d\n");
+            "      " + wide + "    %s\\x0a\\x1b\\\\ d\n");
 }

@@ -1,8 +1,18 @@
 // The core event log stand-in, against real files in a folder of its own.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "qarel_core/qarel_core.h"
 #include "tests/support/temp_dir.h"
@@ -82,4 +92,121 @@ TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
   EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "after close"), 0);
   EXPECT_NE(testing::internal::GetCapturedStderr().find("] 110 0 #"),
             std::string::npos);
+}
+
+TEST_F(CoreEventLog, WritesOneLinePerCallWhateverTheTextHolds) {
+  ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 3), 0);
+  const char* const texts[] = {
+      "sni x\necho PWNED\n",  // a line of its own, in a shell's start file
+      "cr\r tab\t nul-free",
+      "nel \xc2\x85 ls \xe2\x80\xa8 ps \xe2\x80\xa9",
+      "\x1b]0;x\x07",
+      "bad \xff utf-8, C:\\dir",
+      "caf\xc3\xa9 \xe2\x82\xac",  // printable UTF-8, as it is
+  };
+  for (const char* text : texts)
+    EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "%s", text), 0);
+  EXPECT_EQ(quor_event_close(), 0);
+  EXPECT_EQ(Unstamped(ReadFile(dir.file("c.log"))),
+            "[critical] 110 0: sni x\\x0aecho PWNED\\x0a\n"
+            "[critical] 110 0: cr\\x0d tab\\x09 nul-free\n"
+            "[critical] 110 0: nel \\xc2\\x85 ls \\xe2\\x80\\xa8 ps "
+            "\\xe2\\x80\\xa9\n"
+            "[critical] 110 0: \\x1b]0;x\\x07\n"
+            "[critical] 110 0: bad \\xff utf-8, C:\\\\dir\n"
+            "[critical] 110 0: caf\xc3\xa9 \xe2\x82\xac\n");
+}
+
+TEST_F(CoreEventLog, OpensOnlyARegularFileNeverThroughALink) {
+  const std::string d = dir.path + "/";
+  std::ofstream(dir.file("target")) << "keep\n";
+  std::filesystem::create_symlink(dir.file("target"), dir.file("link"));
+  ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);  // no reader: no block
+  std::filesystem::create_directory(dir.file("folder"));
+  quor_event_ext_cfg cfg{};
+  cfg.directory = d.c_str();
+  for (const char* refused : {"link", "fifo", "folder"}) {
+    cfg.file_name = refused;
+    EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1) << refused;
+    EXPECT_EQ(qarel_client_log_init(d.c_str(), refused, 2), -1) << refused;
+  }
+  const mode_t old_mask = umask(0);
+  cfg.file_name = "new.log";
+  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), 0);
+  umask(old_mask);
+  EXPECT_EQ(
+      std::filesystem::status(dir.file("new.log")).permissions(),
+      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "only here");
+  EXPECT_EQ(quor_event_close(), 0);
+  EXPECT_EQ(ReadFile(dir.file("target")), "keep\n");
+}
+
+// A line that does not fit (here under a file size limit, as on a full
+// disk) is said by the call and by the close, and leaves no part behind.
+TEST_F(CoreEventLog, ALineThatCannotBeWrittenWholeIsSaidAndCutOff) {
+  ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 2), 0);
+  ASSERT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "fits"), 0);
+  const std::string whole = ReadFile(dir.file("c.log"));
+  rlimit old_limit{};
+  getrlimit(RLIMIT_FSIZE, &old_limit);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = old_limit;
+  limit.rlim_cur = whole.size() + 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  const int result =
+      mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "%s", std::string(200, 'x').c_str());
+  setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_NE(result, 0);
+  EXPECT_EQ(ReadFile(dir.file("c.log")), whole);
+  EXPECT_NE(quor_event_close(), 0);
+  EXPECT_EQ(quor_event_close(), 0);  // nothing is open any more
+}
+
+// Eight writers and a thread that changes the level meanwhile, among levels
+// that all keep the writers' lines: every line whole, none lost, and each
+// writer's lines in the order it wrote them.
+TEST_F(CoreEventLog, LinesFromManyThreadsStayWholeAndInOrder) {
+  constexpr int kWriters = 8, kLines = 20000;
+  ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 2), 0);
+  std::atomic<bool> writing{true};
+  std::thread leveller([&] {
+    for (int level = 0; writing; level = (level + 1) % 6)
+      qarel_client_log_level_set(level);
+  });
+  std::vector<std::thread> writers;
+  for (int t = 0; t < kWriters; ++t) {
+    writers.emplace_back([t] {
+      for (int i = 0; i < kLines; ++i)
+        mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "w%d %d", t, i);
+    });
+  }
+  for (std::thread& w : writers) w.join();
+  writing = false;
+  leveller.join();
+  EXPECT_EQ(quor_event_close(), 0);
+
+  std::istringstream lines(ReadFile(dir.file("c.log")));
+  std::vector<int> next(kWriters, 0);
+  int malformed = 0, out_of_order = 0;
+  for (std::string line; std::getline(lines, line);) {
+    int date[7], writer = 0, index = 0, end = 0;
+    unsigned session = 0;
+    const int fields = std::sscanf(
+        line.c_str(),
+        "%4d-%2d-%2dT%2d:%2d:%2d.%3dZ [critical] 110 0 #%u: w%d %d%n", &date[0],
+        &date[1], &date[2], &date[3], &date[4], &date[5], &date[6], &session,
+        &writer, &index, &end);
+    if (fields != 10 || static_cast<std::size_t>(end) != line.size() ||
+        writer < 0 || writer >= kWriters) {
+      ++malformed;
+      continue;
+    }
+    if (index != next[writer]) ++out_of_order;
+    next[writer] = index + 1;
+  }
+  EXPECT_EQ(malformed, 0);
+  EXPECT_EQ(out_of_order, 0);
+  EXPECT_EQ(next, std::vector<int>(kWriters, kLines));
 }

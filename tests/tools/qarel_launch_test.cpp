@@ -137,7 +137,7 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "…\nEvent log: the client would write \"y.log\"; qarel-launch wrote "
           "\"logs/y.log\".\n", ""},
       // --open-log writes only a new regular file directly in DIR.
-      {{"parse", "--open-log=logs", "logfile=link"}, 2, "…wrote nothing …",
+      {{"parse", "--open-log=logs", "logfile=link"}, 2, "…qarel-launch could not write it.\n",
           "qarel-launch: parse: --open-log logs: link: exists already; only a new file is "
           "written\n"},
       {{"parse", "--open-log", "logs", "logfile=fifo"}, 2, "…",

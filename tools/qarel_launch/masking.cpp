@@ -30,14 +30,11 @@ std::string shown_value(const option_list::option& record,
   return "= \"" + shown(value) + "\"";
 }
 
-option_list shown_table(const option_list& table) {
+option_list masked_table(const option_list& table) {
   option_list copy = table;
   for (option_list::option& o : copy.options) {
-    o.value = shown(o.value);
     // An empty default tells nothing, and keeps a table file's round trip.
-    const bool hidden = !o.show_value && !o.default_value.empty();
-    o.default_value = hidden ? kMask : shown(o.default_value);
-    o.description = shown(o.description);
+    if (!o.show_value && !o.default_value.empty()) o.default_value = kMask;
   }
   return copy;
 }
@@ -48,13 +45,13 @@ constexpr bool kOnlySet = true, kToLog = true, kToStdout = true;
 }  // namespace
 
 void print_options_set(const option_list& table) {
-  shown_table(table).log_options(kOnlySet, !kToLog, kToStdout);
+  masked_table(table).log_options(kOnlySet, !kToLog, kToStdout);
 }
 
 void log_options_set(const option_list& table) {
-  shown_table(table).log_options(kOnlySet, kToLog, !kToStdout);
+  masked_table(table).log_options(kOnlySet, kToLog, !kToStdout);
 }
 
 void print_defaults(const option_list& table) {
-  shown_table(table).log_defaults(!kToLog, kToStdout);
+  masked_table(table).log_defaults(!kToLog, kToStdout);
 }

@@ -26,14 +26,14 @@ std::string shown_assignment(const option_list& table, std::string_view text);
 std::string shown_value(const option_list::option& record,
                         std::string_view value, bool hide);
 
-// A copy of `table` for the library's reports: values, defaults and
-// descriptions escaped, and a masked option's default, unless empty,
-// masked too.
-option_list shown_table(const option_list& table);
+// A copy of `table` whose masked options hide their defaults too, unless
+// empty (the library's reports mask only values).
+option_list masked_table(const option_list& table);
 
-// The library's reports of `table`, made from shown_table(table): the
+// The library's reports of `table`, made from masked_table(table): the
 // options set on standard output, or into the event log; every option
-// with its default on standard output.
+// with its default on standard output. The library escapes what it prints,
+// and the core log what it writes.
 void print_options_set(const option_list& table);
 void log_options_set(const option_list& table);
 void print_defaults(const option_list& table);

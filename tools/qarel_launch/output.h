@@ -1,11 +1,7 @@
 // The one way out of qarel-launch: every line it prints goes through say(),
 // and every text that came from outside (a link, a table file, a path) is
-// first made printable by shown(). The escape form, which a reader can undo:
-// a byte that is not printable text is written as "\x" and two lower-case
-// hex digits, and a backslash from outside as "\\". Not printable text: C0
-// controls, DEL, C1 controls (raw bytes 0x80 to 0x9f, or U+0080 to U+009F),
-// invalid UTF-8, and the bidi and isolate controls (U+061C, U+200E, U+200F,
-// U+202A to U+202E, U+2066 to U+2069). Printable UTF-8 stays as it is.
+// first made printable by shown(), in the escape form of
+// text_escape/text_escape.h that the library and the core log share.
 #ifndef TOOLS_QAREL_LAUNCH_OUTPUT_H_
 #define TOOLS_QAREL_LAUNCH_OUTPUT_H_
 

@@ -4,14 +4,13 @@
 #include <client_common/client_common.h>
 #include <fcntl.h>
 #include <logging/logging.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "commands.h"
+#include "event_log_file.h"
 #include "explain.h"
 #include "masking.h"
 #include "output.h"
@@ -25,7 +24,15 @@ struct ParseOptions {
   bool explain = false;
   std::string table;    // empty: the standard table
   std::string log_dir;  // empty: write no event log
+  int log_folder = -1;  // log_dir, open: only ever reached through this
   Args launch;
+
+  ParseOptions() = default;
+  ParseOptions(const ParseOptions&) = delete;
+  ParseOptions& operator=(const ParseOptions&) = delete;
+  ~ParseOptions() {
+    if (log_folder >= 0) close(log_folder);
+  }
 };
 
 // The tool's own options, "--table FILE" or "--table=FILE" alike, then the
@@ -57,9 +64,15 @@ std::string read_options(const Args& args, ParseOptions& p) {
     if (value->empty()) return option + " needs a " + what;
   }
   p.launch.assign(arg, args.end());
-  if (!p.log_dir.empty() && !std::filesystem::is_directory(p.log_dir))
-    return "--open-log " + shown(p.log_dir) + ": not a folder";
-  if (!p.log_dir.empty() && access(p.log_dir.c_str(), W_OK) != 0)
+  if (p.log_dir.empty()) return "";
+  p.log_folder =
+      open(p.log_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+  if (p.log_folder < 0) {
+    return "--open-log " + shown(p.log_dir) + ": " +
+           (errno == ENOENT || errno == ENOTDIR ? "not a folder"
+                                                : std::strerror(errno));
+  }
+  if (faccessat(p.log_folder, ".", W_OK, 0) != 0)
     return "--open-log " + shown(p.log_dir) + ": not writable";
   return "";
 }
@@ -82,56 +95,12 @@ void note_lookalikes(const Args& launch) {
 }
 
 // The file name --open-log writes: "logfile" when it is set, shown and a
-// plain file name, the tool's own name when it is unset or masked. Empty
-// when "logfile" names anything else: a path, "." or "..", or a name with
-// bytes the tool would escape.
+// plain file name (as log_path_in takes one), the tool's own name when it is
+// unset or masked. Empty when "logfile" names anything else: a path, "." or
+// "..", or a name with bytes the tool would escape.
 std::string log_name(const option_list::option* o) {
   if (o == nullptr || !o->is_set || !o->show_value) return kDefaultLogName;
-  const std::string& name = o->value;
-  const bool plain = !name.empty() && name != "." && name != ".." &&
-                     name.find('/') == std::string::npos && shown(name) == name;
-  return plain ? name : "";
-}
-
-// The banner and the report in the event log at `path`, as the client
-// writes them, the report's values escaped and masked.
-void write_event_log(option_list& opts, const std::string& path) {
-  if (open_logfile(path, kName, kName) != 0) return;
-  boost::optional<int> level;
-  if (opts.get_log_level(level)) set_log_level(level);
-  log_client_version(kName);
-  log_options_set(opts);
-  log_close(kName);
-}
-
-// Writes the event log as a new regular file `name` directly in `dir`:
-// created here, never through a link, never over a file that exists.
-// Returns what went wrong, or "" once it is written and closed.
-std::string create_event_log(option_list& opts, const std::string& dir,
-                             const std::string& name) {
-  const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  const int fd =
-      folder < 0
-          ? -1
-          : openat(folder, name.c_str(),
-                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  const int error = errno;
-  if (folder >= 0) close(folder);
-  if (fd < 0) {
-    return error == EEXIST ? "exists already; only a new file is written"
-                           : std::strerror(error);
-  }
-  const std::string path = dir + "/" + name;
-  write_event_log(opts, path);
-  // The library opened the file by its path: it must still be the one
-  // created here, now holding the log.
-  struct stat created, now;
-  const bool same = fstat(fd, &created) == 0 &&
-                    lstat(path.c_str(), &now) == 0 &&
-                    created.st_dev == now.st_dev &&
-                    created.st_ino == now.st_ino && created.st_size > 0;
-  const bool closed = close(fd) == 0;
-  return same && closed ? "" : "the event log could not be written";
+  return log_path_in(".", o->value).empty() ? "" : o->value;
 }
 
 // Where the client would write its event log, and what the tool wrote:
@@ -145,9 +114,10 @@ void report_event_log(const option_list::option* logfile,
                : "the client would write \"" +
                      (logfile->show_value ? shown(logfile->value) : kMask) +
                      "\"";
-  line += written.empty() ? "; qarel-launch wrote nothing (--open-log DIR "
-                            "writes it into DIR)"
-                          : "; qarel-launch wrote \"" + shown(written) + "\"";
+  line += !written.empty() ? "; qarel-launch wrote \"" + shown(written) + "\""
+          : asked          ? "; qarel-launch could not write it"
+                           : "; qarel-launch wrote nothing (--open-log DIR "
+                             "writes it into DIR)";
   say(stdout, "%s.\n", line.c_str());
 }
 
@@ -174,7 +144,7 @@ int run(const Args& args) {
     const std::string name = log_name(logfile);
     const std::string problem =
         name.empty() ? "\"logfile\" names no plain file name; nothing written"
-                     : create_event_log(opts, p.log_dir, name);
+                     : write_event_log_file(opts, p.log_folder, name);
     if (problem.empty()) {
       written = p.log_dir + "/" + name;
     } else {

@@ -160,15 +160,15 @@ bool load_table_file(const std::string& path, option_list& table) {
 
 void write_table(const option_list& table, std::FILE* out) {
   say(out, "# %s\n", kFields);
-  for (const option_list::option& o : shown_table(table).options) {
+  for (const option_list::option& o : masked_table(table).options) {
     std::vector<std::string> flags;
     if (o.uri_settable) flags.push_back("uri");
     if (!o.show_value) flags.push_back("masked");
     if (o.deprecated) flags.push_back("deprecated");
     say(out, "%s|%s|%s|%s|%s|%s\n", shown(o.short_key).c_str(),
         shown(o.long_key).c_str(), o.is_bool ? "switch" : "valued",
-        o.default_value.c_str(),
+        shown(o.default_value).c_str(),
         flags.empty() ? "-" : boost::algorithm::join(flags, ",").c_str(),
-        o.description.c_str());
+        shown(o.description).c_str());
   }
 }
