@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -57,23 +56,34 @@ TEST_F(CoreEventLog, WritesWholeLinesAtOrBelowTheLevel) {
                 std::string(9999, 'x') + "\n[critical] 110 0: critical\n");
 }
 
+// Only a regular file, never through a link: a FIFO (with no reader, which
+// must not block), a folder and a link are refused like a missing folder.
 TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
   const std::string d = dir.path;
+  std::filesystem::create_symlink(dir.file("e.log"), dir.file("link"));
+  ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);
   EXPECT_EQ(qarel_client_log_init((d + "/missing").c_str(), "a", 2), -1);
   const std::pair<const char*, int> refused[] = {
-      {"a", -1}, {"a", 6}, {"", 2}, {nullptr, 2}};
+      {"a", -1},   {"a", 6},    {"", 2}, {nullptr, 2},
+      {"link", 2}, {"fifo", 2}, {".", 2}};
   for (const auto& [name, level] : refused)
-    EXPECT_EQ(qarel_client_log_init(d.c_str(), name, level), -1);
+    EXPECT_EQ(qarel_client_log_init(d.c_str(), name, level), -1) << name;
   EXPECT_EQ(quor_event_init_ext_cfg(nullptr), -1);
   const std::string folder = d + "/";
   quor_event_ext_cfg cfg{};
   cfg.directory = folder.c_str();
-  for (const char* name : {static_cast<const char*>(nullptr), ""}) {
+  for (const char* name :
+       {static_cast<const char*>(nullptr), "", "link", "fifo", "."}) {
     cfg.file_name = name;
     EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1);
   }
   cfg.file_name = "e.log";
+  const mode_t old_mask = umask(0);
   EXPECT_EQ(quor_event_init_ext_cfg(&cfg), 0);
+  umask(old_mask);
+  EXPECT_EQ(
+      std::filesystem::status(dir.file("e.log")).permissions(),
+      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   EXPECT_EQ(qarel_client_log_init(d.c_str(), "c.log", 5), 0);
   // A folder that already ends in a separator gets none added.
   EXPECT_EQ(qarel_client_log_init((d + "/sub\\").c_str(), "c.log", 0), 0);
@@ -94,52 +104,16 @@ TEST_F(CoreEventLog, OpensOnlyWhatItCanAndNumbersSessions) {
             std::string::npos);
 }
 
+// One line a call, whatever the text holds (the escape form itself is
+// text_escape's to test): here a line of its own for a shell's start file.
 TEST_F(CoreEventLog, WritesOneLinePerCallWhateverTheTextHolds) {
   ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 3), 0);
-  const char* const texts[] = {
-      "sni x\necho PWNED\n",  // a line of its own, in a shell's start file
-      "cr\r tab\t nul-free",
-      "nel \xc2\x85 ls \xe2\x80\xa8 ps \xe2\x80\xa9",
-      "\x1b]0;x\x07",
-      "bad \xff utf-8, C:\\dir",
-      "caf\xc3\xa9 \xe2\x82\xac",  // printable UTF-8, as it is
-  };
-  for (const char* text : texts)
-    EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "%s", text), 0);
+  EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "%s", "x\necho PWNED\n\\"), 0);
+  EXPECT_EQ(mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "caf\xc3\xa9 \xe2\x80\xa8"), 0);
   EXPECT_EQ(quor_event_close(), 0);
   EXPECT_EQ(Unstamped(ReadFile(dir.file("c.log"))),
-            "[critical] 110 0: sni x\\x0aecho PWNED\\x0a\n"
-            "[critical] 110 0: cr\\x0d tab\\x09 nul-free\n"
-            "[critical] 110 0: nel \\xc2\\x85 ls \\xe2\\x80\\xa8 ps "
-            "\\xe2\\x80\\xa9\n"
-            "[critical] 110 0: \\x1b]0;x\\x07\n"
-            "[critical] 110 0: bad \\xff utf-8, C:\\\\dir\n"
-            "[critical] 110 0: caf\xc3\xa9 \xe2\x82\xac\n");
-}
-
-TEST_F(CoreEventLog, OpensOnlyARegularFileNeverThroughALink) {
-  const std::string d = dir.path + "/";
-  std::ofstream(dir.file("target")) << "keep\n";
-  std::filesystem::create_symlink(dir.file("target"), dir.file("link"));
-  ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);  // no reader: no block
-  std::filesystem::create_directory(dir.file("folder"));
-  quor_event_ext_cfg cfg{};
-  cfg.directory = d.c_str();
-  for (const char* refused : {"link", "fifo", "folder"}) {
-    cfg.file_name = refused;
-    EXPECT_EQ(quor_event_init_ext_cfg(&cfg), -1) << refused;
-    EXPECT_EQ(qarel_client_log_init(d.c_str(), refused, 2), -1) << refused;
-  }
-  const mode_t old_mask = umask(0);
-  cfg.file_name = "new.log";
-  EXPECT_EQ(quor_event_init_ext_cfg(&cfg), 0);
-  umask(old_mask);
-  EXPECT_EQ(
-      std::filesystem::status(dir.file("new.log")).permissions(),
-      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-  mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "only here");
-  EXPECT_EQ(quor_event_close(), 0);
-  EXPECT_EQ(ReadFile(dir.file("target")), "keep\n");
+            "[critical] 110 0: x\\x0aecho PWNED\\x0a\\\\\n"
+            "[critical] 110 0: caf\xc3\xa9 \\xe2\\x80\\xa8\n");
 }
 
 // A line that does not fit (here under a file size limit, as on a full
@@ -161,7 +135,6 @@ TEST_F(CoreEventLog, ALineThatCannotBeWrittenWholeIsSaidAndCutOff) {
   EXPECT_NE(result, 0);
   EXPECT_EQ(ReadFile(dir.file("c.log")), whole);
   EXPECT_NE(quor_event_close(), 0);
-  EXPECT_EQ(quor_event_close(), 0);  // nothing is open any more
 }
 
 // Eight writers and a thread that changes the level meanwhile, among levels
@@ -189,24 +162,18 @@ TEST_F(CoreEventLog, LinesFromManyThreadsStayWholeAndInOrder) {
 
   std::istringstream lines(ReadFile(dir.file("c.log")));
   std::vector<int> next(kWriters, 0);
-  int malformed = 0, out_of_order = 0;
+  int faults = 0;  // lines malformed or out of their writer's order
   for (std::string line; std::getline(lines, line);) {
-    int date[7], writer = 0, index = 0, end = 0;
-    unsigned session = 0;
-    const int fields = std::sscanf(
+    int writer = -1, index = 0, end = 0;
+    std::sscanf(
         line.c_str(),
-        "%4d-%2d-%2dT%2d:%2d:%2d.%3dZ [critical] 110 0 #%u: w%d %d%n", &date[0],
-        &date[1], &date[2], &date[3], &date[4], &date[5], &date[6], &session,
+        "%*4d-%*2d-%*2dT%*2d:%*2d:%*2d.%*3dZ [critical] 110 0 #%*u: w%d %d%n",
         &writer, &index, &end);
-    if (fields != 10 || static_cast<std::size_t>(end) != line.size() ||
-        writer < 0 || writer >= kWriters) {
-      ++malformed;
-      continue;
-    }
-    if (index != next[writer]) ++out_of_order;
-    next[writer] = index + 1;
+    const bool whole =
+        writer >= 0 && writer < kWriters && end == int(line.size());
+    faults += !whole || index != next[writer];
+    if (whole) next[writer] = index + 1;
   }
-  EXPECT_EQ(malformed, 0);
-  EXPECT_EQ(out_of_order, 0);
+  EXPECT_EQ(faults, 0);
   EXPECT_EQ(next, std::vector<int>(kWriters, kLines));
 }
