@@ -11,18 +11,18 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
   const struct {
     std::string in, out;
   } cases[] = {
-      {"plain ~ caf\xc3\xa9 \xf0\x9f\x98\x80",
-       "plain ~ caf\xc3\xa9 \xf0\x9f\x98\x80"},
+      // Printable, and the first and last of each UTF-8 length.
+      {"~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
+       "~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf"},
       {"a\\x\n\r", "a\\\\x\\x0a\\x0d"},  // the escape's own backslash too
       {std::string("\0\x7f", 2), "\\x00\\x7f"},  // NUL and DEL
       {"\x85\xc2\x85", "\\x85\\xc2\\x85"},       // C1: raw, and as U+0085
       {"\xe2\x80\xa8\xe2\x80\xa9", "\\xe2\\x80\\xa8\\xe2\\x80\\xa9"},  // LS, PS
       {"\xd8\x9c\xe2\x80\xae\xe2\x81\xa9",
        "\\xd8\\x9c\\xe2\\x80\\xae\\xe2\\x81\\xa9"},  // U+061C, RLO, PDI
-      {"\xc0\xaf\xed\xa0\x80",
-       "\\xc0\\xaf\\xed\\xa0\\x80"},                 // overlong, surrogate
-      {"\xf4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},  // past U+10FFFF
-      {"\xe2(\xe2\x82", "\\xe2(\\xe2\\x82"},         // cut short, twice
+      {"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80",  // overlong, surrogate, past
+       "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},  // U+10FFFF
+      {"\xe2(\xe2\x82", "\\xe2(\\xe2\\x82"},              // cut short, twice
   };
   for (const auto& c : cases)
     EXPECT_EQ(escaped(c.in, Source::kOutside), c.out) << c.in;
