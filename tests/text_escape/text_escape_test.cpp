@@ -18,11 +18,15 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
       {std::string("\0\x7f", 2), "\\x00\\x7f"},  // NUL and DEL
       {"\x85\xc2\x85", "\\x85\\xc2\\x85"},       // C1: raw, and as U+0085
       {"\xe2\x80\xa8\xe2\x80\xa9", "\\xe2\\x80\\xa8\\xe2\\x80\\xa9"},  // LS, PS
-      {"\xd8\x9c\xe2\x80\xae\xe2\x81\xa9",
-       "\\xd8\\x9c\\xe2\\x80\\xae\\xe2\\x81\\xa9"},  // U+061C, RLO, PDI
-      {"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80",  // overlong, surrogate, past
-       "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},  // U+10FFFF
-      {"\xe2(\xe2\x82", "\\xe2(\\xe2\\x82"},              // cut short, twice
+      // U+061C, U+200E, U+200F, U+202A, U+202E, U+2066, U+2069: bidi
+      {"\xd8\x9c\xe2\x80\x8e\xe2\x80\x8f\xe2\x80\xaa\xe2\x80\xae\xe2\x81\xa6"
+       "\xe2\x81\xa9",
+       "\\xd8\\x9c\\xe2\\x80\\x8e\\xe2\\x80\\x8f\\xe2\\x80\\xaa\\xe2\\x80\\xae"
+       "\\xe2\\x81\\xa6\\xe2\\x81\\xa9"},
+      // Overlong, the first and last surrogate, past U+10FFFF.
+      {"\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xf4\x90\x80\x80",
+       "\\xc0\\xaf\\xed\\xa0\\x80\\xed\\xbf\\xbf\\xf4\\x90\\x80\\x80"},
+      {"\xe2(\xe2\x82", "\\xe2(\\xe2\\x82"},  // cut short, twice
   };
   for (const auto& c : cases)
     EXPECT_EQ(escaped(c.in, Source::kOutside), c.out) << c.in;
