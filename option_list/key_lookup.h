@@ -1,8 +1,10 @@
 // Internal: the key rules and how the table finds records. Assignments and
 // key tests match the short or the long key; reads match the long key only.
-// First match wins. Free functions over string views, so neither the
-// members, which take their strings by value, nor the parser copy a key
-// again. What an assignment then does is in assignment_rules.h.
+// First match wins. An empty key matches nothing, not even the empty short
+// key of a record that has none: "-", "--" and an empty launch-URI
+// parameter are refused as unknown keys. Free functions over string views, so
+// neither the members, which take their strings by value, nor the parser copy a
+// key again. What an assignment then does is in assignment_rules.h.
 #ifndef OPTION_LIST_KEY_LOOKUP_H_
 #define OPTION_LIST_KEY_LOOKUP_H_
 
@@ -35,6 +37,7 @@ inline bool matches_key(const option_list::option& record,
 // The first record whose long key equals `key` ignoring case, or null.
 inline const option_list::option* find_long_key(
     const std::list<option_list::option>& options, std::string_view key) {
+  if (key.empty()) return nullptr;
   const auto found = std::find_if(options.begin(), options.end(),
                                   [&](const option_list::option& o) {
                                     return equal_ignoring_case(o.long_key, key);
@@ -58,6 +61,7 @@ struct KeyRecords {
 inline KeyRecords find_key(std::list<option_list::option>& options,
                            std::string_view key, Origin origin) {
   KeyRecords found;
+  if (key.empty()) return found;
   for (option_list::option& o : options) {
     if (!matches_key(o, key)) continue;
     if (found.first == nullptr) found.first = &o;

@@ -43,7 +43,7 @@ TEST_F(Assignment, EachCallGivesItsResultAndLeavesItsState) {
       // The first match decides whether it is a switch.
       {kSetTrue, kUri, "s", "", true, "sw-uri=True | "},
       {kSetTrue, kCl, "s", "", true, "sw-cl=True | "},
-      {kSetTrue, kCl, "", "", true, "x=True | "},  // an empty key meets an empty short key
+      {kSetTrue, kCl, "", "", false, "| CL_param:'' "},  // not the empty short key of x
       {kIsBoolean, kCl, "N", "", false, "| "},
       {kIsBoolean, kCl, "S", "", true, "| "},
       {kIsBoolean, kCl, "nothing", "", false, "| "}};
