@@ -37,6 +37,42 @@ void BM_Launch_ClientCommon(benchmark::State& state) {
 }
 BENCHMARK(BM_Launch_ClientCommon);
 
+// The parse alone, plainly or observed, with a null callback or with one
+// that counts the events, on one table that each run leaves unassigned
+// again: a whole launch, and a launch URI with one value of 10 MB.
+enum class Told { kPlain, kNullCallback, kObserved };
+
+int CountEvent(const client_common::ArgumentEvent&, void* events) {
+  ++*static_cast<long*>(events);
+  return 0;
+}
+
+void BM_Parse(benchmark::State& state, const std::vector<std::string>& args,
+              Told told) {
+  option_list opts = standard_options();
+  long events = 0;
+  for (auto _ : state) {
+    for (option_list::option& o : opts.options) o.is_set = false;
+    opts.rejected_params.clear();
+    benchmark::DoNotOptimize(
+        told == Told::kPlain
+            ? arg_to_params(args, opts)
+            : arg_to_params_observed(
+                  args, opts, told == Told::kObserved ? CountEvent : nullptr,
+                  &events));
+  }
+}
+const std::vector<std::string> kLargeValue = {
+    "quorvane-qarel://192.0.2.10?sni=" + std::string(10 << 20, 'x')};
+BENCHMARK_CAPTURE(BM_Parse, Launch_Plain, WholeLaunch(), Told::kPlain);
+BENCHMARK_CAPTURE(BM_Parse, Launch_NullCallback, WholeLaunch(),
+                  Told::kNullCallback);
+BENCHMARK_CAPTURE(BM_Parse, Launch_Observed, WholeLaunch(), Told::kObserved);
+BENCHMARK_CAPTURE(BM_Parse, LargeValue_Plain, kLargeValue, Told::kPlain)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Parse, LargeValue_Observed, kLargeValue, Told::kObserved)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_Tokens_BoostProgramOptions(benchmark::State& state) {
   Argv a(kTokens);
   namespace po = boost::program_options;

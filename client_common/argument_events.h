@@ -6,6 +6,8 @@
 #ifndef CLIENT_COMMON_ARGUMENT_EVENTS_H_
 #define CLIENT_COMMON_ARGUMENT_EVENTS_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,58 +17,82 @@
 
 namespace client_common {
 
+// Each enumeration below is open to growth: a later release may add
+// enumerators (never renumber one), so a switch over it needs a default.
+
 /// Where the text of an event came from.
-enum class ArgumentSource {
-  kCommandLine,   ///< a command-line token
-  kUriAuthority,  ///< a launch URI's host or port, or a whole URI ignored
-  kUriParameter,  ///< a launch URI's query parameter
+enum class ArgumentSource : std::uint8_t {
+  kCommandLine = 0,   ///< a command-line token
+  kUriHost = 1,       ///< a launch URI's host
+  kUriPort = 2,       ///< a launch URI's port
+  kUriParameter = 3,  ///< a launch URI's query parameter
+  kUri = 4,           ///< a whole launch URI, ignored (kIgnoredUri)
 };
 
 /// What the text did to the table.
-enum class ArgumentOutcome {
-  kSet,         ///< stored a new value, or set the option for the first time
-  kSetAgain,    ///< stored what the option already held: nothing changed
-  kWaits,       ///< a key whose value is expected in the next token
-  kFilled,      ///< the value of the key that waited, stored
-  kRefused,     ///< a rejection record was appended; see ArgumentRefusal
-  kIgnoredUri,  ///< a launch URI without "//" after the scheme: nothing read
+enum class ArgumentOutcome : std::uint8_t {
+  kSet = 0,         ///< stored a new value, or set the option the first time
+  kSetAgain = 1,    ///< stored what the option already held: nothing changed
+  kWaits = 2,       ///< a key whose value is expected in the next token
+  kFilled = 3,      ///< the value of the key that waited, stored
+  kRefused = 4,     ///< a rejection record was appended; see ArgumentRefusal
+  kIgnoredUri = 5,  ///< a launch URI without "//" after the scheme
 };
 
-/// Why a text was refused: the closed list of the table's reasons.
-enum class ArgumentRefusal {
-  kNone,              ///< not refused
-  kUnknownKey,        ///< no option has this key
-  kMalformedKey,      ///< not a letter, then letters, digits, "_" or "-"
-  kSwitchGivenValue,  ///< "key=value" for a switch
-  kNotFromUri,        ///< the option may not be set from a launch URI
-  kNoValue,           ///< a valued option given no value (or the text
-                      ///< "Ignore_this_value", which means none)
+/// Why a text was refused.
+enum class ArgumentRefusal : std::uint8_t {
+  kNone = 0,              ///< not refused
+  kUnknownKey = 1,        ///< no option has this key
+  kMalformedKey = 2,      ///< empty, or not a letter, then letters, digits,
+                          ///< "_" or "-"
+  kSwitchGivenValue = 3,  ///< "key=value" for a switch
+  kNotFromUri = 4,        ///< the option may not be set from a launch URI
+  kNoValue = 5,           ///< a valued option given no value (or the text
+                          ///< "Ignore_this_value", which means none)
 };
 
 /// What made a launch URI malformed, at the part that did.
-enum class UriFault {
-  kNone,             ///< nothing: this part leaves the URI sound
-  kEmptyHost,        ///< the authority's host is empty
-  kReservedInValue,  ///< a reserved character in the raw value (RFC 3986)
-  kBlank,            ///< a space or tab in the parameter
-  kMalformedKey,     ///< the parameter's final key is malformed
+enum class UriFault : std::uint8_t {
+  kNone = 0,             ///< nothing: this part leaves the URI sound
+  kEmptyHost = 1,        ///< the authority's host is empty
+  kReservedInValue = 2,  ///< a reserved character in the raw value (RFC 3986)
+  kBlank = 3,            ///< a space or tab in the parameter
+  kMalformedKey = 4,     ///< the parameter's final key is malformed
 };
 
-/// One event: one per command-line token; per launch URI, one for its port
-/// (when the authority has a ":"), then one for its host, then one per
-/// query parameter; or a single kIgnoredUri for a URI without "//". The
-/// views and pointers live for the duration of the callback only.
+/// One event per text the parser reads, in order:
+/// - a command-line token: one event;
+/// - a launch URI without "//" right after the scheme: one kIgnoredUri;
+/// - any other launch URI: its authority runs from after the "//" to the
+///   first "/" or "?" (or the end); one kUriPort event when the authority
+///   holds a ":", then one kUriHost event; then, after the character that
+///   ended the authority and any "?" that follow it, one kUriParameter
+///   event per "&"-separated parameter up to the end. A path is part of the
+///   first parameter; an empty parameter between two "&" ("&&") is one; a
+///   trailing "&" starts none.
+///
+/// Lifetimes: `argument` and `text` view the caller's argument, and live as
+/// long as it does. `option` and `dropped` point at records of the table,
+/// which a parse never adds or removes. `value` views the record's value
+/// until that record is assigned again. `key` lives for the callback only.
 struct ArgumentEvent {
+  /// sizeof(ArgumentEvent) in the library that told it: a field that a
+  /// later release adds is there only when it ends within `size`.
+  std::uint32_t size = sizeof(ArgumentEvent);
+  ArgumentSource source = ArgumentSource::kCommandLine;  ///< of `text`
+  ArgumentOutcome outcome = ArgumentOutcome::kSet;       ///< what it did
+  ArgumentRefusal refusal = ArgumentRefusal::kNone;      ///< why refused
+  UriFault fault = UriFault::kNone;  ///< what it made malformed
+  /// The argument's position in the vector (0 for parse_uri_observed).
+  std::size_t index = 0;
+  /// Where `text` starts in `argument`.
+  std::size_t offset = 0;
   std::string_view argument;  ///< the whole argument: the token, or the URI
   std::string_view text;      ///< the token, host, port or parameter
   /// The key as the table looked it up: the rejection record's key when
   /// refused, "address" or "port" for the authority, the waiting key when
   /// filled; empty for an ignored URI.
   std::string_view key;
-  ArgumentSource source = ArgumentSource::kCommandLine;  ///< of `text`
-  ArgumentOutcome outcome = ArgumentOutcome::kSet;       ///< what it did
-  ArgumentRefusal refusal = ArgumentRefusal::kNone;      ///< why refused
-  UriFault fault = UriFault::kNone;  ///< what it made malformed
   /// The record it set, filled or left waiting, or the first record its key
   /// names when refused; null when its key names none.
   const option_list::option* option = nullptr;
@@ -77,13 +103,17 @@ struct ArgumentEvent {
   std::string_view value;
 };
 
-/// The observer: `on_event` is called with each event and `context`. A null
-/// `on_event` observes nothing.
-struct ArgumentObserver {
-  /// Called once per event, in order, on the parsing thread; null for none.
-  void (*on_event)(const ArgumentEvent& event, void* context) = nullptr;
-  void* context = nullptr;  ///< handed back to `on_event` as it is
-};
+/// The observer: called once per event, in order, on the thread that
+/// parses, with the `context` the caller gave. It returns 0; other values
+/// are reserved for a later release (to stop the parse) and are read as 0
+/// today.
+///
+/// It may call the parser again, with this table or another: that nested
+/// parse starts with no key waiting, a key it leaves waiting is forgotten
+/// when it returns, and the outer parse's waiting key is left untouched. It
+/// should not throw; if it does, the exception leaves the parse at once, the
+/// table keeps what was assigned before, and no key is left waiting.
+using ArgumentCallback = int (*)(const ArgumentEvent& event, void* context);
 
 }  // namespace client_common
 
@@ -95,24 +125,27 @@ struct ArgumentObserver {
 CLIENT_COMMON_API const char* argument_refusal_text(
     client_common::ArgumentRefusal refusal);
 
-/// arg_to_params, telling `observer` what each argument did. Results,
-/// rejection records and warnings are those of arg_to_params.
+/// arg_to_params, telling `on_event` what each argument did. Results,
+/// rejection records and warnings are those of arg_to_params; with a null
+/// `on_event` it is arg_to_params.
 /// \param args the launch arguments, the first one included
 /// \param opts the option table they assign
-/// \param observer receives the events, in order
+/// \param on_event receives the events, in order; null for none
+/// \param context handed to `on_event` as it is
 /// \return true when some launch URI was malformed
 CLIENT_COMMON_API bool arg_to_params_observed(
     const std::vector<std::string>& args, option_list& opts,
-    const client_common::ArgumentObserver& observer);
+    client_common::ArgumentCallback on_event, void* context);
 
-/// parse_uri, telling `observer` what each part of the URI did; a URI
+/// parse_uri, telling `on_event` what each part of the URI did; a URI
 /// without "//" gives one kIgnoredUri event.
 /// \param uri a launch URI whose first 15 characters the caller has matched
 /// \param opts the option table it assigns
-/// \param observer receives the events, in order
+/// \param on_event receives the events, in order; null for none
+/// \param context handed to `on_event` as it is
 /// \return what parse_uri returns
 CLIENT_COMMON_API bool parse_uri_observed(
     const std::string& uri, option_list& opts,
-    const client_common::ArgumentObserver& observer);
+    client_common::ArgumentCallback on_event, void* context);
 
 #endif  // CLIENT_COMMON_ARGUMENT_EVENTS_H_

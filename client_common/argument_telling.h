@@ -1,10 +1,13 @@
 // Internal: the two ways the launch-argument parser runs. Silent is the
 // plain parse, whose every call here compiles to nothing; Told builds one
-// ArgumentEvent per argument or part and hands it to the caller's observer.
-// The parser is written once, as templates over these two.
+// ArgumentEvent per argument or part and hands it to the caller's observer,
+// which is never null here: without one the plain parse runs. The parser is
+// written once, as templates over these two.
 #ifndef CLIENT_COMMON_ARGUMENT_TELLING_H_
 #define CLIENT_COMMON_ARGUMENT_TELLING_H_
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "client_common/argument_events.h"
@@ -14,7 +17,7 @@
 namespace client_common::internal {
 
 struct Silent {
-  std::string_view argument;
+  void at(std::string_view, std::size_t) {}
   void start(std::string_view, ArgumentSource) {}
   void drops(option_list&, std::string_view) {}
   void before(const KeyRecords&, std::string_view) {}
@@ -29,6 +32,11 @@ struct Silent {
   void tell() {}
 };
 
+// Calls the observer with the event: a parse started inside the callback is
+// nested (launch_arguments.cpp), and a throw leaves no key waiting.
+void call_observer(ArgumentCallback on_event, const ArgumentEvent& event,
+                   void* context);
+
 // Why the table refused `key`, looked up as `found`, in the order its
 // assignment rule tests them.
 inline ArgumentRefusal refusal_of(std::string_view key,
@@ -40,21 +48,53 @@ inline ArgumentRefusal refusal_of(std::string_view key,
 }
 
 struct Told {
-  const ArgumentObserver& observer;
+  Told(ArgumentCallback callback, void* its_context)
+      : on_event(callback), context(its_context) {}
+
+  ArgumentCallback on_event;
+  void* context;
   std::string_view argument;  // the token, or the whole launch URI
+  std::size_t index = 0;      // its place in the vector
   ArgumentEvent event{};
   bool held = false;  // the record held the value before the assignment
 
-  // A new event for `text`; nothing done yet.
+  // The waiting key this text drops, looked up only when the event is told
+  // and the text did not fill it.
+  option_list* drop_table = nullptr;
+  std::string_view drop_key;
+
+  void at(std::string_view next, std::size_t position) {
+    argument = next;
+    index = position;
+  }
+  // A new event for `text`, a part of the argument; nothing done yet. Each
+  // field is set here, without a temporary: this runs once per event.
   void start(std::string_view text, ArgumentSource source) {
-    event = ArgumentEvent{};
+    event.source = source;
+    event.outcome = ArgumentOutcome::kSet;
+    event.refusal = ArgumentRefusal::kNone;
+    event.fault = UriFault::kNone;
+    event.index = index;
+    event.offset = static_cast<std::size_t>(text.data() - argument.data());
     event.argument = argument;
     event.text = text;
-    event.source = source;
+    event.key = {};
+    event.option = nullptr;
+    event.dropped = nullptr;
+    event.value = {};
+    drop_table = nullptr;
   }
-  // The waiting `key` this text drops.
+  // The waiting `key` this text drops, unless it fills it.
   void drops(option_list& opts, std::string_view key) {
-    event.dropped = find_key(opts.options, key, Origin::kCommandLine).first;
+    drop_table = &opts;
+    drop_key = key;
+  }
+  // Looks up the dropped key, before the waiting key changes.
+  void resolve_drop() {
+    if (drop_table == nullptr) return;
+    event.dropped =
+        find_key(drop_table->options, drop_key, Origin::kCommandLine).first;
+    drop_table = nullptr;
   }
   // Before an assignment of `value`: whether its record holds it already.
   void before(const KeyRecords& found, std::string_view value) {
@@ -63,20 +103,24 @@ struct Told {
   }
   // set's rule applied to `key`: stored (again when held), or refused.
   void assigned(std::string_view key, const KeyRecords& found, bool stored) {
-    told(key, found, stored, refusal_of(key, found));
+    told(key, found, stored);
+    if (!stored) event.refusal = refusal_of(key, found);  // only then: a scan
   }
   // set_true's rule, which refuses only a switch a launch URI may not set.
   void assigned_true(std::string_view key, const KeyRecords& found,
                      bool stored) {
-    told(key, found, stored, ArgumentRefusal::kNotFromUri);
+    told(key, found, stored);
+    if (!stored) event.refusal = ArgumentRefusal::kNotFromUri;
   }
-  // The key's first record is a switch, and the text gave it a value.
+  // The key's first record is a switch, and the text gave it a value: when
+  // the whole text, tried as a key, was refused, that is why. (A table may
+  // hold a record whose malformed key is that whole text, and take it.)
   void switch_given_value(const KeyRecords& found) {
+    if (event.outcome != ArgumentOutcome::kRefused) return;
     event.refusal = ArgumentRefusal::kSwitchGivenValue;
     event.option = found.first;
   }
-  void told(std::string_view key, const KeyRecords& found, bool stored,
-            ArgumentRefusal why) {
+  void told(std::string_view key, const KeyRecords& found, bool stored) {
     event.key = key;
     if (stored) {
       event.outcome = held ? ArgumentOutcome::kSetAgain : ArgumentOutcome::kSet;
@@ -84,7 +128,6 @@ struct Told {
       event.value = found.assignable->value;
     } else {
       event.outcome = ArgumentOutcome::kRefused;
-      event.refusal = why;
       event.option = found.first;
     }
   }
@@ -92,9 +135,10 @@ struct Told {
   void filled() {
     if (event.outcome != ArgumentOutcome::kRefused)
       event.outcome = ArgumentOutcome::kFilled;
-    event.dropped = nullptr;
+    drop_table = nullptr;
   }
   void waits(std::string_view key, const KeyRecords& found) {
+    resolve_drop();
     event.key = key;
     event.outcome = ArgumentOutcome::kWaits;
     event.option = found.first;
@@ -108,9 +152,9 @@ struct Told {
       faults(UriFault::kBlank);
   }
   void ignored() { event.outcome = ArgumentOutcome::kIgnoredUri; }
-  void tell() const {
-    if (observer.on_event != nullptr)
-      observer.on_event(event, observer.context);
+  void tell() {
+    resolve_drop();
+    call_observer(on_event, event, context);
   }
 };
 

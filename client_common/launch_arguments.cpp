@@ -26,7 +26,28 @@ struct PendingKey {
   std::string key;
   bool waiting = false;
 };
-PendingKey pending;
+PendingKey process_pending;
+PendingKey* pending = &process_pending;  // the current parse's
+
+// How many observer callbacks are running now, one inside another.
+int callbacks_running = 0;
+
+// A parse started from inside an observer's callback has a waiting key of
+// its own: none at first. The outer parse's is left untouched, so that the
+// event that the callback holds still views it.
+class NestedParse {
+ public:
+  NestedParse() : outer_(pending) {
+    if (callbacks_running > 0) pending = &own_;
+  }
+  ~NestedParse() { pending = outer_; }
+  NestedParse(const NestedParse&) = delete;
+  NestedParse& operator=(const NestedParse&) = delete;
+
+ private:
+  PendingKey* outer_;
+  PendingKey own_;
+};
 
 // set with `value`, telling `events` what it did.
 template <class Events>
@@ -92,9 +113,10 @@ template <class Events>
 void parse_command_line_token(Events& events, std::string_view token,
                               option_list& opts) {
   events.start(token, ArgumentSource::kCommandLine);
+  PendingKey& pending_key = *pending;
   // Whatever this token is, the key that waited has had its chance.
-  const bool waited = std::exchange(pending.waiting, false);
-  if (waited) events.drops(opts, pending.key);
+  const bool waited = std::exchange(pending_key.waiting, false);
+  if (waited) events.drops(opts, pending_key.key);
   const std::size_t dashes =
       std::min(token.find_first_not_of('-'), token.size());
   const std::size_t equals = token.find('=');
@@ -110,9 +132,9 @@ void parse_command_line_token(Events& events, std::string_view token,
     return events.tell();
   }
   if (found.first != nullptr && !malformed_key(rest)) {
-    pending.key.assign(rest);  // its value comes next
-    pending.waiting = true;
-    events.waits(pending.key, found);
+    events.waits(rest, found);     // before the key it may drop is replaced
+    pending_key.key.assign(rest);  // its value comes next
+    pending_key.waiting = true;
     return events.tell();
   }
   if (rest.size() == 2 && contains(kDigits, rest[1]) &&
@@ -131,8 +153,8 @@ void parse_command_line_token(Events& events, std::string_view token,
     assign(events, opts, rest, found, kIgnoreValue, kFromCommandLine);
   } else {
     // The value of the waiting key.
-    assign(events, opts, pending.key,
-           find_key(opts.options, pending.key, Origin::kCommandLine),
+    assign(events, opts, pending_key.key,
+           find_key(opts.options, pending_key.key, Origin::kCommandLine),
            percent::decode(token), kFromCommandLine);
     events.filled();
   }
@@ -146,7 +168,7 @@ template <class Events>
 bool parse_uri_parameter(Events& events, std::string_view parameter,
                          option_list& opts) {
   events.start(parameter, ArgumentSource::kUriParameter);
-  if (std::exchange(pending.waiting, false)) events.drops(opts, pending.key);
+  if (std::exchange(pending->waiting, false)) events.drops(opts, pending->key);
   const std::size_t equals = parameter.find('=');
   bool malformed;
   if (equals != std::string_view::npos) {
@@ -180,8 +202,8 @@ bool has_scheme(const std::string& arg) {
 
 template <class Events>
 void set_from_uri(Events& events, option_list& opts, std::string_view key,
-                  std::string_view value) {
-  events.start(value, ArgumentSource::kUriAuthority);
+                  std::string_view value, ArgumentSource source) {
+  events.start(value, source);
   assign_text(events, opts, key,
               find_key(opts.options, key, Origin::kLaunchUri),
               std::string(value), kFromLaunchUri);
@@ -192,7 +214,7 @@ bool parse_launch_uri(Events& events, std::string_view uri, option_list& opts) {
   if (uri.size() < kAuthorityStart ||
       uri.compare(kLaunchUriScheme.size(), kLaunchUriMarker.size(),
                   kLaunchUriMarker) != 0) {
-    events.start(uri, ArgumentSource::kUriAuthority);
+    events.start(uri, ArgumentSource::kUri);
     events.ignored();
     events.tell();
     return false;
@@ -205,10 +227,12 @@ bool parse_launch_uri(Events& events, std::string_view uri, option_list& opts) {
       uri.substr(kAuthorityStart, authority_end - kAuthorityStart);
   const std::size_t colon = std::min(host.find(':'), host.size());
   if (colon < host.size()) {
-    set_from_uri(events, opts, "port", host.substr(colon + 1));
+    set_from_uri(events, opts, "port", host.substr(colon + 1),
+                 ArgumentSource::kUriPort);
     events.tell();
   }
-  set_from_uri(events, opts, "address", host.substr(0, colon));
+  set_from_uri(events, opts, "address", host.substr(0, colon),
+               ArgumentSource::kUriHost);
   bool malformed = colon == 0;
   if (malformed) events.faults(UriFault::kEmptyHost);
   events.tell();
@@ -218,16 +242,18 @@ bool parse_launch_uri(Events& events, std::string_view uri, option_list& opts) {
   std::size_t pos =
       std::min(uri.find_first_not_of('?', authority_end + 1), uri.size());
   // A parameter holding a blank makes the URI malformed: the parameters
-  // are all that follows, less their separators.
-  if (std::any_of(kBlanks.begin(), kBlanks.end(),
-                  [&](char blank) { return uri.find(blank, pos) != uri.npos; }))
-    malformed = true;
+  // are all that follows, less their separators. Only then is each
+  // parameter searched, to tell which.
+  const bool blank = std::any_of(kBlanks.begin(), kBlanks.end(), [&](char c) {
+    return uri.find(c, pos) != uri.npos;
+  });
+  malformed = malformed || blank;
   while (pos < uri.size()) {
     const std::size_t next =
         std::min(uri.find(kLaunchUriSeparator.front(), pos), uri.size());
     const std::string_view parameter = uri.substr(pos, next - pos);
     if (parse_uri_parameter(events, parameter, opts)) malformed = true;
-    events.blanks(parameter);
+    if (blank) events.blanks(parameter);
     events.tell();
     pos = next + 1;
   }
@@ -238,8 +264,9 @@ template <class Events>
 bool parse_arguments(Events& events, const std::vector<std::string>& args,
                      option_list& opts) {
   bool malformed = false;
-  for (const std::string& arg : args) {
-    events.argument = arg;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    events.at(arg, i);
     if (has_scheme(arg)) {
       malformed = parse_launch_uri(events, arg, opts) || malformed;
     } else {
@@ -250,9 +277,25 @@ bool parse_arguments(Events& events, const std::vector<std::string>& args,
 }
 
 }  // namespace
+
+void call_observer(ArgumentCallback on_event, const ArgumentEvent& event,
+                   void* context) {
+  ++callbacks_running;
+  struct Leave {
+    ~Leave() { --callbacks_running; }
+  } leave;
+  try {
+    static_cast<void>(on_event(event, context));  // other results: reserved
+  } catch (...) {
+    pending->waiting = false;
+    throw;
+  }
+}
+
 }  // namespace client_common::internal
 
-using client_common::ArgumentObserver;
+using client_common::ArgumentCallback;
+using client_common::internal::NestedParse;
 using client_common::internal::parse_arguments;
 using client_common::internal::parse_command_line_token;
 using client_common::internal::parse_launch_uri;
@@ -261,6 +304,7 @@ using client_common::internal::Silent;
 using client_common::internal::Told;
 
 bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
+  NestedParse nested;
   Silent silent;
   if (from_uri) return parse_uri_parameter(silent, token, opts);
   parse_command_line_token(silent, token, opts);
@@ -268,24 +312,31 @@ bool parseArg(const std::string& token, option_list& opts, bool from_uri) {
 }
 
 bool arg_to_params(const std::vector<std::string>& args, option_list& opts) {
+  NestedParse nested;
   Silent silent;
   return parse_arguments(silent, args, opts);
 }
 
 bool parse_uri(const std::string& uri, option_list& opts) {
+  NestedParse nested;
   Silent silent;
   return parse_launch_uri(silent, uri, opts);
 }
 
 bool arg_to_params_observed(const std::vector<std::string>& args,
-                            option_list& opts,
-                            const ArgumentObserver& observer) {
-  Told told{observer, {}};
+                            option_list& opts, ArgumentCallback on_event,
+                            void* context) {
+  if (on_event == nullptr) return arg_to_params(args, opts);
+  NestedParse nested;
+  Told told{on_event, context};
   return parse_arguments(told, args, opts);
 }
 
 bool parse_uri_observed(const std::string& uri, option_list& opts,
-                        const ArgumentObserver& observer) {
-  Told told{observer, uri};
+                        ArgumentCallback on_event, void* context) {
+  if (on_event == nullptr) return parse_uri(uri, opts);
+  NestedParse nested;
+  Told told{on_event, context};
+  told.at(uri, 0);
   return parse_launch_uri(told, uri, opts);
 }

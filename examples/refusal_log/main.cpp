@@ -13,8 +13,8 @@ namespace {
 using client_common::ArgumentEvent;
 using client_common::ArgumentOutcome;
 
-void log_refusal(const ArgumentEvent& event, void*) {
-  if (event.outcome != ArgumentOutcome::kRefused) return;
+int log_refusal(const ArgumentEvent& event, void*) {
+  if (event.outcome != ArgumentOutcome::kRefused) return 0;
   std::string key(event.key);
   if (event.dropped != nullptr && !event.dropped->show_value) {
     key = "********";  // meant as the value of a masked key that waited
@@ -26,6 +26,7 @@ void log_refusal(const ArgumentEvent& event, void*) {
       "launch argument '" + key +
           "' refused: " + argument_refusal_text(event.refusal),
       0);
+  return 0;
 }
 }  // namespace
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
   if (open_logfile(argv[1], "refusal_log", "refusal_log") != 0) return 2;
   const std::vector<std::string> args(argv + 2, argv + argc);
   const bool malformed =
-      arg_to_params_observed(args, opts, {log_refusal, nullptr});
+      arg_to_params_observed(args, opts, log_refusal, nullptr);
   log_close("refusal_log");
   return malformed ? 1 : 0;
 }

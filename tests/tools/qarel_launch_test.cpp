@@ -19,8 +19,11 @@
 #include <vector>
 
 #include "tests/support/temp_dir.h"
+#include "text_escape/text_escape.h"
 
 using Args = std::vector<std::string>;
+using text_escape::escaped;
+using text_escape::Source;
 
 namespace {
 const std::string kTool = QAREL_LAUNCH;
@@ -33,11 +36,12 @@ struct Outcome {
 };
 
 // Runs the tool with `args` in `dir`, its output in files beside it, or
-// where `streams` sends it.
+// where `streams` sends it, after the shell commands `first`.
 Outcome Launch(Args args, const TempDir& dir,
-               const std::string& streams = ">out 2>err") {
-  std::string command =
-      "cd " + dir.path + " && rm -f out err && timeout 10 " + kTool;
+               const std::string& streams = ">out 2>err",
+               const std::string& first = "") {
+  std::string command = "cd " + dir.path + " && rm -f out err && " + first +
+                        "timeout 10 " + kTool;
   for (std::string& a : args)  // each argument quoted for the shell
     command += " '" + std::regex_replace(a, std::regex("'"), "'\\''") + "'";
   const int raw = std::system((command + " " + streams).c_str());
@@ -326,7 +330,8 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
   std::set<std::string> in_logs;
   for (const auto& file : std::filesystem::directory_iterator(logs))
     in_logs.insert(file.path().filename());
-  EXPECT_EQ(in_logs, (std::set<std::string>{"y.log", "qarel-launch.log", "link"}));
+  EXPECT_EQ(in_logs,
+            (std::set<std::string>{"y.log", "qarel-launch.log", "link"}));
   for (const std::string name : {"y.log", "qarel-launch.log"}) {
     const std::string log = ReadFile(logs + "/" + name);
     EXPECT_TRUE(std::regex_search(
@@ -366,36 +371,6 @@ TEST(QarelLaunch, ExplainedParseEndsWithThePlainParseOverTheCorpus) {
                         "…" + std::regex_replace(plain.out, kWarning, "")))
         << name;
   }
-}
-
-// Where `text` first holds what a terminal would act on: a control byte
-// other than a line break, DEL, a C1 control, invalid UTF-8, a bidi or
-// isolate control, or a line or paragraph separator; npos when nowhere. UTF-8 is read by its definition.
-std::size_t FirstUnprintable(const std::string& text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80       ? 1
-                               : lead >> 5 == 6  ? 2
-                               : lead >> 4 == 14 ? 3
-                               : lead >> 3 == 30 ? 4
-                                                 : 0;
-    if (length == 0 || i + length > text.size()) return i;
-    unsigned cp = length == 1 ? lead : lead & (0x7f >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if (next >> 6 != 2) return i;
-      cp = cp << 6 | (next & 0x3f);
-    }
-    const unsigned least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < least[length] || cp > 0x10ffff || (cp >= 0xd800 && cp < 0xe000) ||
-        (cp < 0x20 && cp != '\n') || (cp >= 0x7f && cp < 0xa0) || cp == 0x61c ||
-        cp == 0x200e || cp == 0x200f || cp == 0x2028 || cp == 0x2029 ||
-        (cp >= 0x202a && cp <= 0x202e) ||
-        (cp >= 0x2066 && cp <= 0x2069))
-      return i;
-    i += length;
-  }
-  return std::string::npos;
 }
 
 // Every byte but NUL, raw and percent-encoded (NUL too), and the controls
@@ -455,7 +430,9 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
     const Outcome run = Launch(args, dir);
     EXPECT_LT(run.status, 3) << args.front() << "\n" << run.err;
     for (const std::string* stream : {&run.out, &run.err}) {
-      EXPECT_EQ(FirstUnprintable(*stream), std::string::npos)
+      // Nothing in it the escape would change (text_escape_test pins the
+      // escape itself).
+      EXPECT_EQ(escaped(*stream, Source::kOwnLines), *stream)
           << args.front() << ":\n"
           << *stream;
       EXPECT_EQ(stream->find("\nRejected: forged"), std::string::npos)
@@ -466,20 +443,30 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
   }
 }
 
+// An event log cut short (here by a file size limit, as by a full disk) is
+// said, with no "wrote", and leaves nothing behind.
+TEST(QarelLaunch, AnEventLogCutShortLeavesNothing) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.file("logs"));
+  const Outcome run = Launch({"parse", "--open-log", "logs", "address=h"}, dir,
+                             ">out 2>err", "trap '' XFSZ; ulimit -f 1; ");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "qarel-launch: parse: --open-log logs: qarel-launch.log: the event "
+            "log is incomplete (a line or its close failed); nothing is left "
+            "behind\n");
+  EXPECT_TRUE(Matches(run.out, "…; qarel-launch could not write it.\n"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.file("logs")));
+}
+
 // A write to standard output that fails, or a standard stream closed from
 // the start, gives status 4 for every command, with one line on standard
 // error while it works; standard output is written in full all the same.
 TEST(QarelLaunch, AFailedOrClosedStandardStreamGivesStatusFour) {
   TempDir dir;
-  const Args commands[] = {{"parse", "address=h"},
-                           {"compose", "host=h"},
-                           {"options"},
-                           {"options", "--as-table"},
-                           {"version"},
-                           {"--version"},
-                           {"--help"},
-                           {"help", "parse"},
-                           {}};
+  const Args commands[] = {{"parse", "address=h"},    {"compose", "host=h"},
+                           {"options", "--as-table"}, {"version"},
+                           {"help", "parse"},         {}};
   for (const Args& command : commands) {
     const std::string name = command.empty() ? "(none)" : command.front();
     const Outcome plain = Launch(command, dir);

@@ -206,13 +206,13 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
   std::string line = did(w, e, Shown::kMasked);
   if (e.outcome == ArgumentOutcome::kRefused)
     w.reading.rejected += record(w, e, Shown::kMasked) + " ";
-  if (e.source == ArgumentSource::kUriAuthority && e.key == "port") {
+  if (e.source == ArgumentSource::kUriPort) {
     w.port = e.text;
     w.port_clause = line;
     return;
   }
   std::string text;
-  if (e.source == ArgumentSource::kUriAuthority) {
+  if (e.source == ArgumentSource::kUriHost) {
     text = e.text.empty() || !is_masked_key(w.table, e.key) ? shown(e.text)
                                                             : kMask;
     show_up_to(w, e.text, text);
@@ -233,12 +233,14 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
   w.lines.append("  \"").append(text).append("\": ").append(line) += '\n';
 }
 
-void on_event(const ArgumentEvent& e, void* context) {
+int on_event(const ArgumentEvent& e, void* context) {
   Walk& w = *static_cast<Walk*>(context);
   if (e.argument.data() != w.uri.data()) end_uri(w);
   replay(w, e);
   const Record* waited = w.waiting;
-  if (e.source != ArgumentSource::kUriAuthority)
+  // A token or a URI parameter ends any wait; the authority leaves it.
+  if (e.source == ArgumentSource::kCommandLine ||
+      e.source == ArgumentSource::kUriParameter)
     w.waiting = e.outcome == ArgumentOutcome::kWaits ? e.option : nullptr;
   if (e.source == ArgumentSource::kCommandLine) {
     read_token(w, e, waited);
@@ -247,6 +249,7 @@ void on_event(const ArgumentEvent& e, void* context) {
   } else {
     read_part(w, e, waited);
   }
+  return 0;
 }
 
 bool same_records(const option_list& a, const option_list& b) {
@@ -268,7 +271,7 @@ Reading read_arguments(const Args& args, option_list& table, std::FILE* out) {
   Walk w{table, out, reading};
   auto copy = w.replay.options.begin();
   for (const Record& o : table.options) w.replayed[&o] = &*copy++;
-  reading.malformed = arg_to_params_observed(args, table, {on_event, &w});
+  reading.malformed = arg_to_params_observed(args, table, on_event, &w);
   end_uri(w);
   if (w.waiting != nullptr) {
     reading.notes.push_back(name(*w.waiting) +
