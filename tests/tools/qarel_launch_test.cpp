@@ -451,7 +451,9 @@ TEST(QarelLaunch, AnEventLogCutShortLeavesNothing) {
   const Outcome run = Launch({"parse", "--open-log", "logs", "address=h"}, dir,
                              ">out 2>err", "trap '' XFSZ; ulimit -f 1; ");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err,
+  // Its first line: a coverage build's own files, written at exit, meet
+  // the same limit and add lines of their own.
+  EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1),
             "qarel-launch: parse: --open-log logs: qarel-launch.log: the event "
             "log is incomplete (a line or its close failed); nothing is left "
             "behind\n");
