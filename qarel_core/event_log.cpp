@@ -70,8 +70,8 @@ int open_regular(const std::string& path) {
 // opened reached it.
 bool close_file(LogFile& file) {
   if (file.fd < 0) return true;
-  const bool whole = !file.failed && close(file.fd) == 0;
-  if (file.failed) close(file.fd);
+  const bool closed = close(file.fd) == 0;
+  const bool whole = !file.failed && closed;
   file = LogFile{};
   return whole;
 }
