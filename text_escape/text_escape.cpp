@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
+
+#include "text_escape/unprintable_ranges.h"
 
 namespace text_escape {
 namespace {
@@ -35,13 +38,23 @@ std::size_t utf8_sequence(std::string_view s, char32_t& cp) {
   return cp < least || cp > 0x10ffff || surrogate ? 0 : length;
 }
 
-// Code points a terminal, an editor or a log viewer would act on: C0 and C1
-// controls, DEL, the bidi and isolate controls, and the line and paragraph
-// separators that many readers break lines at.
-bool is_control(char32_t cp) {
-  return cp < 0x20 || (cp >= 0x7f && cp <= 0x9f) || cp == 0x061c ||
-         cp == 0x200e || cp == 0x200f || cp == 0x2028 || cp == 0x2029 ||
-         (cp >= 0x202a && cp <= 0x202e) || (cp >= 0x2066 && cp <= 0x2069);
+// The lookup below is a binary search.
+constexpr bool sorted_and_disjoint() {
+  for (std::size_t i = 1; i < std::size(detail::kUnprintable); ++i) {
+    if (detail::kUnprintable[i].first <= detail::kUnprintable[i - 1].last)
+      return false;
+  }
+  return true;
+}
+static_assert(sorted_and_disjoint());
+
+// Code points a terminal, an editor or a log viewer would act on, or that
+// look like something they are not (unprintable_ranges.h).
+bool is_unprintable(char32_t cp) {
+  const auto after = std::upper_bound(
+      std::begin(detail::kUnprintable), std::end(detail::kUnprintable), cp,
+      [](char32_t c, const detail::CodePointRange& r) { return c < r.first; });
+  return after != std::begin(detail::kUnprintable) && cp <= (after - 1)->last;
 }
 
 }  // namespace
@@ -59,7 +72,7 @@ void append_escaped(std::string& out, std::string_view text, Source source) {
     char32_t cp = 0;
     const std::size_t length = utf8_sequence(text.substr(i), cp);
     const bool own_break = cp == '\n' && source == Source::kOwnLines;
-    if (length == 0 || (is_control(cp) && !own_break)) {
+    if (length == 0 || (is_unprintable(cp) && !own_break)) {
       for (std::size_t end = i + std::max<std::size_t>(length, 1); i < end;
            ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);

@@ -3,11 +3,14 @@
 //
 // A byte that is not printable text is written as "\x" and two lower-case hex
 // digits; a backslash from outside is written as "\\", so a reader can undo
-// the form exactly. Not printable text: C0 controls (CR, LF and TAB among
-// them), DEL, C1 controls (raw bytes 0x80 to 0x9f, or U+0080 to U+009F),
-// invalid UTF-8, the bidi and isolate controls (U+061C, U+200E, U+200F,
-// U+202A to U+202E, U+2066 to U+2069) and the line and paragraph separators
-// U+2028 and U+2029. Printable UTF-8 stays as it is.
+// the form exactly. Not printable text: invalid UTF-8, and every code point
+// of unprintable_ranges.h, generated from the Unicode Character Database:
+// the controls (C0 with CR, LF and TAB, DEL, C1), the format characters (the
+// bidi and isolate controls, the zero-width characters, U+00AD, U+FEFF, the
+// tag characters U+E0001 to U+E007F), the line and paragraph separators
+// U+2028 and U+2029, and the Hangul fillers drawn as blanks. Such a code
+// point is written as the \x of each of its bytes. Other UTF-8 stays as it
+// is.
 #ifndef TEXT_ESCAPE_TEXT_ESCAPE_H_
 #define TEXT_ESCAPE_TEXT_ESCAPE_H_
 
