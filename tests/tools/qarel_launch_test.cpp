@@ -104,6 +104,7 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
       {"masked", "|secret|valued|hush-d1|masked|Secret\n"},
   };
   for (const auto& [name, text] : tables) std::ofstream(dir.file(name)) << text;
+  ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);
 
   const struct {
     Args args;
@@ -247,8 +248,8 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
       {{"parse", "--table", "empty", "x"}, 2, "", "qarel-launch: empty: holds no options\n"},
       {{"parse", "--table", "logs", "x"}, 2, "",
           "qarel-launch: logs: a folder, not a table file\n"},
-      {{"parse", "--table", "/dev/zero", "x"}, 2, "",
-          "qarel-launch: /dev/zero: not a regular file\n"},
+      // A FIFO with no writer is refused, not waited on.
+      {{"options", "--table", "fifo"}, 2, "", "qarel-launch: fifo: not a regular file\n"},
       {{"parse", "--table", "none", "x"}, 2, "",
           "qarel-launch: none: No such file or directory\n"},
       // compose writes only what reads back as given.
@@ -344,7 +345,7 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
   std::set<std::string> files;
   for (const auto& file : std::filesystem::directory_iterator(dir.path))
     files.insert(file.path().filename());
-  std::set<std::string> expected = {"out", "err", "logs", "elsewhere"};
+  std::set<std::string> expected = {"out", "err", "logs", "elsewhere", "fifo"};
   for (const auto& [name, text] : tables) expected.insert(name);
   EXPECT_EQ(files, expected);
 }

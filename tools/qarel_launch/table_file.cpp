@@ -1,10 +1,15 @@
 #include "table_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <boost/algorithm/string/join.hpp>
 #include <boost/algorithm/string/split.hpp>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <map>
+#include <sstream>
 #include <vector>
 
 #include "commands.h"
@@ -15,6 +20,8 @@ namespace {
 constexpr char kFields[] = "short|long|kind|default|flags|description";
 constexpr std::size_t kFieldCount = 6;
 constexpr std::uintmax_t kMaxBytes = 1 << 20;
+constexpr char kTooLarge[] =
+    "larger than 1 MiB; a table holds one line per option";
 
 struct Flags {
   bool uri = false, masked = false, deprecated = false;
@@ -111,27 +118,49 @@ std::string read_line(const std::string& line, option_list& table,
   return "";
 }
 
-// Why the file at `path` cannot be a table file, or "".
-std::string check_file(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (error) return error.message();
-  if (fs::is_directory(status)) return "a folder, not a table file";
-  if (!fs::is_regular_file(status)) return "not a regular file";
-  if (fs::file_size(path, error) > kMaxBytes)
-    return "larger than 1 MiB; a table holds one line per option";
-  return "";
+// The text of the file at `path`, or why it cannot be a table file. The
+// file is opened without blocking (a FIFO with no writer would stop us)
+// and everything is checked on the descriptor that is then read, so a file
+// swapped after a check is never what is read.
+std::string read_file(const std::string& path, std::string& text) {
+  const int fd =
+      open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return std::strerror(errno);
+  struct stat st {};
+  std::string wrong;
+  if (fstat(fd, &st) != 0) {
+    wrong = std::strerror(errno);
+  } else if (S_ISDIR(st.st_mode)) {
+    wrong = "a folder, not a table file";
+  } else if (!S_ISREG(st.st_mode)) {
+    wrong = "not a regular file";
+  } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxBytes) {
+    wrong = kTooLarge;
+  } else {
+    text.resize(kMaxBytes + 1);  // a byte past the limit: it grew since
+    std::size_t got = 0;
+    ssize_t n = 1;
+    while (n != 0 && got < text.size()) {
+      n = read(fd, text.data() + got, text.size() - got);
+      if (n < 0 && errno != EINTR) break;
+      got += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    if (n < 0) wrong = std::strerror(errno);
+    if (got > kMaxBytes) wrong = kTooLarge;
+    text.resize(got);
+  }
+  close(fd);
+  return wrong;
 }
 
 // The options of the file at `path` into `table`, or what is wrong: the
 // file, or each line that breaks a rule, so that one run lists them all.
 std::vector<std::string> read_table_file(const std::string& path,
                                          option_list& table) {
-  const std::string wrong = check_file(path);
-  std::ifstream in(path);
-  if (!wrong.empty() || !in)
-    return {shown(path) + ": " + (wrong.empty() ? "cannot be read" : wrong)};
+  std::string text;
+  const std::string wrong = read_file(path, text);
+  if (!wrong.empty()) return {shown(path) + ": " + wrong};
+  std::istringstream in(text);
   std::vector<std::string> errors;
   std::map<std::string, int> keys;
   int number = 0;
