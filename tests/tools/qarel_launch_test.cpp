@@ -101,7 +101,8 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
        "N|two|valued||-|d\n"
        "s|sw|switch|yes|-|d"},
       {"empty", "# nothing but a comment\n"},
-      {"masked", "|secret|valued|hush-d1|masked|Secret\n"},
+      {"masked",
+       "|secret|valued|hush-d1|masked|Secret\n|table|valued||masked|T\n"},
   };
   for (const auto& [name, text] : tables) std::ofstream(dir.file(name)) << text;
   ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);
@@ -133,8 +134,8 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "qarel-launch: note: \"quorvane-qarel:********\" is ignored: no "
           "\"//\" after the scheme\n", {"hush-c2"}},
       // The event log is only reported, unless --open-log names a folder.
-      {{"parse", kUri + "h?logfile=" + encoded_elsewhere + "%2fx.log"}, 0,
-          "…\nEvent log: the client would write \"" + elsewhere + "/x.log\"; qarel-launch "
+      {{"parse", kUri + "h?logfile=" + encoded_elsewhere + "%2fx%22.log"}, 0,
+          "…\nEvent log: the client would write \"" + elsewhere + "/x\\x22.log\"; qarel-launch "
           "wrote nothing (--open-log DIR writes it into DIR).\n", ""},
       {{"parse", "--open-log", "logs", "-l", "3", "logfile=y.log", "address=h"}, 0,
           "…\nEvent log: the client would write \"y.log\"; qarel-launch wrote "
@@ -143,18 +144,16 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
       {{"parse", "--open-log=logs", "logfile=link"}, 2, "…qarel-launch could not write it.\n",
           "qarel-launch: parse: --open-log logs: link: exists already; only a new file is "
           "written\n"},
-      {{"parse", "--open-log", "logs", "logfile=.."}, 2, "…",
-          "qarel-launch: parse: --open-log logs: \"logfile\" names no plain file name; "
-          "nothing written\n"},
+      {{"parse", "--open-log", "logs", "logfile=.profile"}, 2, "…",
+          "qarel-launch: parse: --open-log logs: \"logfile\" names no plain file name, or one "
+          "that begins with \".\" or \"-\"; nothing written\n"},
+      {{"parse", "--open-log", "logs", "logfile=-rf"}, 2, "…", "…; nothing written\n"},
       {{"parse", "--table", kTable, "--open-log", "logs", "--ticket=hush-t1", "address=h"}, 0,
           "…\nEvent log: no logfile is set; qarel-launch wrote \"logs/qarel-launch.log\".\n",
           "", {"hush-t1"}},
       {{"parse", "--open-log", "none", "x"}, 2, "",
           "qarel-launch: parse: --open-log none: not a folder\n"},
       {{"parse", "--table"}, 2, "", "qarel-launch: parse: --table needs a FILE\n"},
-      {{"parse", "--help"}, 0,
-          "Usage: qarel-launch parse [--table FILE] [--explain] [--open-log DIR] [--] "
-          "ARG...\nRead launch arguments as a client does, without acting on them.\n…", ""},
       // --explain: every reason, and masked values kept from every stream.
       {Explain({"-l", "--name", "v"}), 0,
           "\"-l\": waits for the value of log-level (-l) in the next argument\n"
@@ -187,18 +186,25 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "malformed\n…", ""},
       // The token after a masked key that waits is meant for it, whatever
       // it does; a refused argument is one refusal, whatever its text.
-      {Explain({"--ticket", "l5", "-f=a' CL_param:'zz=b"}), 1,
+      {Explain({"--ticket", "l5", "-f=a' CL_param:'zz=b\""}), 1,
           "\"--ticket\": …\n\"********\": sets log-level (-l) = ********; ticket (-t) no "
-          "longer waits\n\"-f=a' CL_param:'zz=b\": refused, CL_param:'f=a' CL_param:'zz=b': "
-          "a switch given a value\n…\nRejected: CL_param:'f=a' CL_param:'zz=b' \n", ""},
+          "longer waits\n\"-f=a\\x27 CL_param:\\x27zz=b\\x22\": refused, CL_param:'f=a\\x27 "
+          "CL_param:\\x27zz=b\\x22': a switch given a value\n…\nRejected: "
+          "CL_param:'f=a\\x27 CL_param:\\x27zz=b\\x22' \n", ""},
       {{"parse", "--Explain", "--table=x"}, 1, "…\nRejected: CL_param:'Explain' "
           "CL_param:'table' \n",
           "qarel-launch: note: \"--Explain\" is read as a launch argument; the option of "
           "parse is --explain\nqarel-launch: note: \"--table=x\" is read as a launch "
           "argument; the options of parse come before the first one\n"},
       {{"options", "--table", "masked"}, 0, "…", "", {"hush-d1"}},
+      // A note shows an argument as --explain does, masked.
+      {{"parse", "--table", "masked", "--TABLE=hush-e1", "--secret", "--explain=hush-e2"}, 1,
+          "…", "qarel-launch: note: \"--TABLE=********\" is read as a launch argument; the "
+          "option of parse is --table\nqarel-launch: note: \"********\" is read as a launch "
+          "argument; the options of parse come before the first one\n", {"hush-e1", "hush-e2"}},
       {{"options", "--table=masked", "--as-table"}, 0,
-          "# short|long|kind|default|flags|description\n|secret|valued|********|masked|Secret\n",
+          "# short|long|kind|default|flags|description\n|secret|valued|********|masked|Secret\n"
+          "|table|valued||masked|T\n",
           ""},
       {Explain({"quorvane-qarel:h"}), 0,
           "\"quorvane-qarel:h\":\n  ignored: no \"//\" after the scheme\n…",
@@ -374,17 +380,23 @@ TEST(QarelLaunch, ExplainedParseEndsWithThePlainParseOverTheCorpus) {
   }
 }
 
-// Every byte but NUL, raw and percent-encoded (NUL too), and the controls
-// that take more than one byte in UTF-8 (U+0085, U+061C, U+202E, U+2066,
-// U+2028, U+2029),
-// in a value, a key, a host, an ignored URI, a table file, and every
-// command's arguments: nothing reaches either stream unescaped, and no
-// line is forged.
+// Every byte but NUL, raw and percent-encoded (NUL too), and code points
+// of more than one byte that act or hide: controls (U+0085, U+061C,
+// U+202E, U+2066), separators (U+2028, U+2029), format characters (U+00AD,
+// U+200B, U+FEFF, U+E0001, U+E007F) and Hangul fillers (U+115F, U+3164,
+// U+FFA0), in a value, a key, a host, an ignored URI, a table file, and
+// every command's arguments: nothing reaches either stream unescaped, and
+// no line is forged.
 TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
   TempDir dir;
   std::string raw, encoded;
   for (int byte = 1; byte < 256; ++byte) raw += static_cast<char>(byte);
-  raw += "\xc2\x85\xd8\x9c\xe2\x80\xae\xe2\x81\xa6\xe2\x80\xa8\xe2\x80\xa9";
+  const std::string actors[] = {
+      "\xc2\x85",     "\xd8\x9c",         "\xe2\x80\xae",     "\xe2\x81\xa6",
+      "\xe2\x80\xa8", "\xe2\x80\xa9",     "\xc2\xad",         "\xe2\x80\x8b",
+      "\xef\xbb\xbf", "\xf3\xa0\x80\x81", "\xf3\xa0\x81\xbf", "\xe1\x85\x9f",
+      "\xe3\x85\xa4", "\xef\xbe\xa0"};
+  for (const std::string& actor : actors) raw += actor;
   for (const unsigned char byte : "\x00" + raw) {
     static const char kHex[] = "0123456789abcdef";
     encoded += {'%', kHex[byte >> 4], kHex[byte & 15]};
@@ -422,6 +434,7 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
       {"help", raw},
       {raw},
       {"version", raw},
+      {"resolve", raw},
       {"options", raw},
       {"--help", raw},
       {"parse", "--open-log", raw, "x"},
@@ -436,6 +449,8 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
       EXPECT_EQ(escaped(*stream, Source::kOwnLines), *stream)
           << args.front() << ":\n"
           << *stream;
+      for (const std::string& actor : actors)  // whatever the escape says
+        EXPECT_EQ(stream->find(actor), std::string::npos) << args.front();
       EXPECT_EQ(stream->find("\nRejected: forged"), std::string::npos)
           << args.front();
       EXPECT_EQ(stream->find("\nqarel-launch: compose: all good"),
@@ -470,21 +485,24 @@ TEST(QarelLaunch, AFailedOrClosedStandardStreamGivesStatusFour) {
   const Args commands[] = {{"parse", "address=h"},    {"compose", "host=h"},
                            {"options", "--as-table"}, {"version"},
                            {"help", "parse"},         {}};
+  const struct {
+    const char* streams;
+    std::string err;  // the file holds it; standard output goes elsewhere
+  } broken[] = {{">/dev/full 2>err", "No space left on device\n"},
+                {"2>err >&-", "it is closed\n"},
+                {">out 2>&-", ""}};  // standard output as usual
   for (const Args& command : commands) {
     const std::string name = command.empty() ? "(none)" : command.front();
     const Outcome plain = Launch(command, dir);
     EXPECT_EQ(plain.status, 0) << name;
-    const Outcome full = Launch(command, dir, ">/dev/full 2>err");
-    EXPECT_EQ(full.status, 4) << name;
-    EXPECT_EQ(full.err,
-              "qarel-launch: cannot write standard output: No space left on "
-              "device\n");
-    const Outcome closed_out = Launch(command, dir, "2>err >&-");
-    EXPECT_EQ(closed_out.status, 4) << name;
-    EXPECT_EQ(closed_out.err,
-              "qarel-launch: cannot write standard output: it is closed\n");
-    const Outcome closed_err = Launch(command, dir, ">out 2>&-");
-    EXPECT_EQ(closed_err.status, 4) << name;
-    EXPECT_EQ(closed_err.out, plain.out) << name;
+    for (const auto& b : broken) {
+      const Outcome run = Launch(command, dir, b.streams);
+      EXPECT_EQ(run.status, 4) << name << " " << b.streams;
+      EXPECT_EQ(run.err,
+                b.err.empty()
+                    ? ""
+                    : "qarel-launch: cannot write standard output: " + b.err);
+      EXPECT_EQ(run.out, b.err.empty() ? plain.out : "") << name;
+    }
   }
 }

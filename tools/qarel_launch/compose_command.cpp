@@ -50,7 +50,8 @@ int run(const Args& args) {
         kName, differences.c_str() + 1);
     return kExitBug;
   }
-  say(stdout, "%s\n", shown(link).c_str());
+  // The composer's own quotes around percent-encoded text.
+  say(stdout, "%s\n", link.c_str());
   return kExitOk;
 }
 }  // namespace

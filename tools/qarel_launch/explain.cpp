@@ -278,7 +278,8 @@ Reading read_arguments(const Args& args, option_list& table, std::FILE* out) {
                             " waits for a value that never came, and is "
                             "not assigned");
   }
-  reading.agrees = reading.agrees && w.replay_malformed == reading.malformed &&
+  reading.agrees = reading.agrees && reading.shown.size() == args.size() &&
+                   w.replay_malformed == reading.malformed &&
                    same_records(w.replay, table) &&
                    w.replay.rejected_params == table.rejected_params;
   return reading;

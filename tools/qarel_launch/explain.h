@@ -17,11 +17,13 @@ struct Reading {
   bool malformed = false;  // what arg_to_params returns
   // The events add up to what the parse did: replayed on the table as it
   // was, they give the same options set, rejection records and malformed
-  // flag.
+  // flag, and they tell of every argument.
   bool agrees = true;
   std::string rejected;            // rejected_params, masked and escaped
   std::vector<std::string> notes;  // ignored URIs, a key left waiting
-  std::vector<std::string> shown;  // each argument as the tool shows it
+  // Each argument as the tool shows it, one per argument (else the
+  // self-check fails).
+  std::vector<std::string> shown;
 };
 
 // The record that get("logfile") reads: where the client writes its event

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <boost/algorithm/string/replace.hpp>
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
@@ -18,7 +19,12 @@ bool closed[3] = {false, false, false};
 }  // namespace
 
 std::string shown(std::string_view text) {
-  return text_escape::escaped(text, Source::kOutside);
+  std::string out = text_escape::escaped(text, Source::kOutside);
+  // A quote from outside never closes a field the tool quotes.
+  if (out.find_first_of("\"'") == std::string::npos) return out;
+  boost::algorithm::replace_all(out, "\"", "\\x22");
+  boost::algorithm::replace_all(out, "'", "\\x27");
+  return out;
 }
 
 void say(std::FILE* stream, std::string_view text) {
@@ -67,10 +73,10 @@ int finished(int status) {
       !closed[2] && std::fflush(stderr) == 0 && !std::ferror(stderr);
   if (out_ok && err_ok) return status;
   if (err_ok) {
-    std::fprintf(stderr, "%s: cannot write standard output: %s\n", kName,
-                 closed[1]        ? "it is closed"
-                 : out_error != 0 ? std::strerror(out_error)
-                                  : "a write failed");
+    say(stderr, "%s: cannot write standard output: %s\n", kName,
+        closed[1]        ? "it is closed"
+        : out_error != 0 ? std::strerror(out_error)
+                         : "a write failed");
     std::fflush(stderr);
   }
   return kExitOutput;

@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
-// `text` from outside, escaped: its line breaks and backslashes too.
+// `text` from outside, escaped: its line breaks and backslashes too, and
+// its quotes, " as \x22 and ' as \x27, so that it never closes a field the
+// tool quotes.
 std::string shown(std::string_view text);
 
 #if defined(__GNUC__) || defined(__clang__)

@@ -79,14 +79,15 @@ std::string read_options(const Args& args, ParseOptions& p) {
 
 // A launch argument that is one of the tool's options, but for its letter
 // case or for coming after the first launch argument, is read as a launch
-// argument, as it stands; a note says so.
-void note_lookalikes(const Args& launch) {
-  for (const std::string& arg : launch) {
-    const std::string option = arg.substr(0, arg.find('='));
+// argument, as it stands; a note says so, showing it as the reading does
+// (masked where it carries a masked value).
+void note_lookalikes(const Args& launch, const Reading& reading) {
+  for (std::size_t i = 0; i < launch.size(); ++i) {
+    const std::string option = launch[i].substr(0, launch[i].find('='));
     for (const char* own : {"--explain", "--table", "--open-log"}) {
       if (!case_comp(option, own)) continue;
       say(stderr, "%s: note: \"%s\" is read as a launch argument; %s%s\n",
-          kName, shown(arg).c_str(),
+          kName, i < reading.shown.size() ? reading.shown[i].c_str() : kMask,
           option == own ? "the options of parse come before the first one"
                         : "the option of parse is ",
           option == own ? "" : own);
@@ -97,10 +98,14 @@ void note_lookalikes(const Args& launch) {
 // The file name --open-log writes: "logfile" when it is set, shown and a
 // plain file name (as log_path_in takes one), the tool's own name when it is
 // unset or masked. Empty when "logfile" names anything else: a path, "." or
-// "..", or a name with bytes the tool would escape.
+// "..", a name with bytes the tool would escape, or one that begins with
+// "." (a hidden file, such as a shell's start-up file) or "-" (an option to
+// the next tool that reads the name).
 std::string log_name(const option_list::option* o) {
   if (o == nullptr || !o->is_set || !o->show_value) return kDefaultLogName;
-  return log_path_in(".", o->value).empty() ? "" : o->value;
+  const bool shadows =
+      !o->value.empty() && (o->value[0] == '.' || o->value[0] == '-');
+  return shadows || log_path_in(".", o->value).empty() ? "" : o->value;
 }
 
 // Where the client would write its event log, and what the tool wrote:
@@ -128,10 +133,9 @@ int run(const Args& args) {
   option_list opts = standard_options();
   if (!p.table.empty() && !load_table_file(p.table, opts))
     return kExitMalformed;
-  note_lookalikes(p.launch);
-
   const Reading reading =
       read_arguments(p.launch, opts, p.explain ? stdout : nullptr);
+  note_lookalikes(p.launch, reading);
   print_options_set(opts);
   if (!reading.rejected.empty())
     say(stdout, "\nRejected: %s\n", reading.rejected.c_str());
@@ -143,7 +147,8 @@ int run(const Args& args) {
   if (!p.log_dir.empty()) {
     const std::string name = log_name(logfile);
     const std::string problem =
-        name.empty() ? "\"logfile\" names no plain file name; nothing written"
+        name.empty() ? "\"logfile\" names no plain file name, or one that "
+                       "begins with \".\" or \"-\"; nothing written"
                      : write_event_log_file(opts, p.log_folder, name);
     if (problem.empty()) {
       written = p.log_dir + "/" + name;
