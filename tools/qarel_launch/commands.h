@@ -37,6 +37,10 @@ extern const Command kOptionsCommand;
 // kExitMalformed, the status of a wrong command line.
 int refuse(const Command& command, const std::string& what);
 
+// The command line after the program's name: the command it names, run,
+// or the usage; returns the exit status.
+int run_command_line(const Args& command_line);
+
 // qarel-launch without arguments: an example launch composed and read back.
 int example_command();
 
