@@ -9,6 +9,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh web
 export NODE_PATH=/usr/share/nodejs  # where Debian's emscripten finds its modules
+# The build time is the changelog's date, as the packages take it, so that
+# the site is the same bytes from any folder, and a build with nothing
+# changed rebuilds nothing.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -STimestamp)
+export SOURCE_DATE_EPOCH
 cmake --workflow --preset web >/dev/null
 site=build/web/site
 

@@ -13,10 +13,8 @@ check() {
                  source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
                  _qarel_launch; echo "${COMPREPLY[*]}"' \
     _ "$completion" "$tool" "$@")
-  if [[ $got != "$expected" ]]; then
-    echo "completing '$*' offered '$got', expected '$expected'"
-    failed=1
-  fi
+  [[ $got == "$expected" ]] ||
+    { echo "completing '$*' offered '$got', expected '$expected'" && failed=1; }
 }
 
 check "parse" pa

@@ -5,10 +5,8 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/finder.hpp>
 #include <boost/algorithm/string/iter_find.hpp>
-#include <boost/algorithm/string/split.hpp>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -354,30 +352,6 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
   std::set<std::string> expected = {"out", "err", "logs", "elsewhere", "fifo"};
   for (const auto& [name, text] : tables) expected.insert(name);
   EXPECT_EQ(files, expected);
-}
-
-// Over every input of the launch-argument fuzz corpus, --explain reports
-// what a plain parse reports, after its own lines, with the same status;
-// neither run finds its reading disagreeing with the library's (status 3).
-// The library's deprecation warnings, which the explanation interleaves
-// with its lines, are left out of both.
-TEST(QarelLaunch, ExplainedParseEndsWithThePlainParseOverTheCorpus) {
-  TempDir dir;
-  for (const auto& file : std::filesystem::directory_iterator(LAUNCH_CORPUS)) {
-    Args args;  // a line each, cut at NUL too, which argv cannot hold
-    boost::algorithm::split(args, ReadFile(file.path()),
-                            boost::is_any_of(std::string("\n\0", 2)));
-    const Outcome explained = Launch(Explain(args), dir);
-    args.insert(args.begin(), {"parse", "--table", kTable});
-    const Outcome plain = Launch(args, dir);
-    const std::string name = file.path().filename();
-    EXPECT_LT(plain.status, 3) << name << "\n" << plain.err;
-    EXPECT_EQ(explained.status, plain.status) << name << "\n" << explained.err;
-    static const std::regex kWarning("Deprecated Parameter .* used\\.\\n");
-    EXPECT_TRUE(Matches(std::regex_replace(explained.out, kWarning, ""),
-                        "…" + std::regex_replace(plain.out, kWarning, "")))
-        << name;
-  }
 }
 
 // Every byte but NUL, raw and percent-encoded (NUL too), and code points
