@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The browser's link checker: builds the site with Debian's emscripten (the
-# web preset) into build/web/site, checks its size, compares the
+# web preset) into build/web/site, checks that a clone in another folder
+# builds the same bytes and the site's size, compares the
 # WebAssembly tool under node with the native tool over the launch corpus
 # and the tool test's cases, and drives the page in headless Chromium.
 #   scripts/web.sh              build and test
@@ -21,6 +22,16 @@ if [[ ${1:-} == serve ]]; then
   port=${2:-8000}
   echo "The link checker: http://127.0.0.1:$port/ (Ctrl-C stops it)"
   exec /usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port"
+fi
+
+# The same bytes when built from a clone in another folder (from a clean
+# tree only: the version record names the commit).
+if git diff --quiet HEAD && [[ -z $(git status --porcelain) ]]; then
+  elsewhere=build/web-elsewhere/a-folder-with-a-longer-path
+  rm -rf "$elsewhere" && git clone --quiet --no-hardlinks . "$elsewhere"
+  (cd "$elsewhere" && cmake --workflow --preset web >/dev/null)
+  diff -r "$site" "$elsewhere/build/web/site"
+  echo "site: the same bytes when built in $elsewhere"
 fi
 
 bytes=$(cat "$site"/* | wc -c)
