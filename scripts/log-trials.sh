@@ -19,7 +19,7 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci --target qarel-launch client_common >/dev/null
 tool=$PWD/build/ci/bin/qarel-launch
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; umount "$work/full" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; umount "$work/full" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 echo "== 1. the client flow, a link choosing ~/.zshrc"
 cat >"$work/client.cpp" <<'EOF'
