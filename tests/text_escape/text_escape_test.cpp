@@ -27,7 +27,8 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
       // Overlong, the first and last surrogate, past U+10FFFF.
       {"\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xf4\x90\x80\x80",
        "\\xc0\\xaf\\xed\\xa0\\x80\\xed\\xbf\\xbf\\xf4\\x90\\x80\\x80"},
-      {"\xe2(\xe2\x82", "\\xe2(\\xe2\\x82"},  // cut short, twice
+      {"\xef\xbf\xbd\xe2(\xe2\x82",
+       "\xef\xbf\xbd\\xe2(\\xe2\\x82"},  // U+FFFD; cut
   };
   for (const auto& c : cases)
     EXPECT_EQ(escaped(c.in, Source::kOutside), c.out) << c.in;

@@ -109,8 +109,7 @@ def run(origin):
           "querySelectorAll('input, textarea, select')].every((c) => c.labels.length);"))
     check("the link field shows an example", driver.find_element(
         By.ID, "check-input").get_attribute("placeholder").startswith(URI))
-    check("a sentence says what the page needs without script",
-          "needs JavaScript" in driver.page_source)
+    check("a noscript sentence says what the page needs", "needs JavaScript" in driver.page_source)
 
     # Typed, then sent with the keyboard: Tab past the table's summary.
     field = driver.find_element(By.ID, "check-input")
