@@ -7,6 +7,7 @@
 #include <boost/algorithm/string/join.hpp>
 #include <boost/algorithm/string/split.hpp>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <sstream>
@@ -136,20 +137,18 @@ std::string read_file(const std::string& path, std::string& text) {
     wrong = "not a regular file";
   } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxBytes) {
     wrong = kTooLarge;
-  } else {
-    text.resize(kMaxBytes + 1);  // a byte past the limit: it grew since
-    std::size_t got = 0;
-    ssize_t n = 1;
-    while (n != 0 && got < text.size()) {
-      n = read(fd, text.data() + got, text.size() - got);
-      if (n < 0 && errno != EINTR) break;
-      got += n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-    if (n < 0) wrong = std::strerror(errno);
-    if (got > kMaxBytes) wrong = kTooLarge;
-    text.resize(got);
   }
-  close(fd);
+  std::FILE* file = wrong.empty() ? fdopen(fd, "rb") : nullptr;
+  if (file == nullptr) {
+    if (wrong.empty()) wrong = std::strerror(errno);
+    close(fd);
+    return wrong;
+  }
+  text.resize(kMaxBytes + 1);  // a byte past the limit: it grew since
+  text.resize(std::fread(text.data(), 1, text.size(), file));
+  if (std::ferror(file)) wrong = std::strerror(errno);
+  if (text.size() > kMaxBytes) wrong = kTooLarge;
+  std::fclose(file);  // and with it the descriptor
   return wrong;
 }
 
