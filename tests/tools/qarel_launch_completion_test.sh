@@ -34,7 +34,6 @@ HOME=$(dirname "$table") check "--table --ticket" parse --table "~/$(basename "$
 check "connect-tag=" compose con
 check "--as-table" options --as
 # A FIFO as the table is refused at once, never waited on.
-fifo=$(mktemp -d) && mkfifo "$fifo/fifo"
+fifo=$(mktemp -d) && trap 'rm -r "$fifo"' EXIT && mkfifo "$fifo/fifo"
 check "--explain" parse --table "$fifo/fifo" --ex
-rm -r "$fifo"
 exit $failed
