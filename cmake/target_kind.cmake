@@ -8,12 +8,18 @@ if(EMSCRIPTEN)
   set(CLIENT_COMMON_TARGET_KIND WASM)
   set(CLIENT_COMMON_LIBRARY_TYPE STATIC)
   set(CLIENT_COMMON_ORIGIN "")
-  # Debian's Boost headers, through a folder that holds boost/ alone: the
-  # whole of /usr/include would hide Emscripten's own C library.
-  set(boost_root ${PROJECT_BINARY_DIR}/boost-headers)
-  file(MAKE_DIRECTORY ${boost_root})
-  file(CREATE_LINK /usr/include/boost ${boost_root}/boost SYMBOLIC)
-  set(Boost_INCLUDE_DIR ${boost_root} CACHE PATH "Boost's headers" FORCE)
+  # Debian's header-only libraries, Boost and RapidJSON, through a folder
+  # that holds them alone: the whole of /usr/include would hide Emscripten's
+  # own C library.
+  set(debian_headers ${PROJECT_BINARY_DIR}/debian-headers)
+  file(MAKE_DIRECTORY ${debian_headers})
+  foreach(library boost rapidjson)
+    file(CREATE_LINK /usr/include/${library} ${debian_headers}/${library}
+      SYMBOLIC)
+  endforeach()
+  set(Boost_INCLUDE_DIR ${debian_headers} CACHE PATH "Boost's headers" FORCE)
+  set(RAPIDJSON_INCLUDE_DIR ${debian_headers}
+    CACHE PATH "RapidJSON's headers" FORCE)
 elseif(APPLE)
   set(CLIENT_COMMON_TARGET_KIND MACH_O)
   set(CLIENT_COMMON_LIBRARY_TYPE SHARED)

@@ -4,7 +4,8 @@
 #                                    documentation need
 #   scripts/install-deps.sh bench    also the benchmark's peers (Google
 #                                    Benchmark, CLI11, cxxopts,
-#                                    boost::program_options, curl)
+#                                    boost::program_options, curl) and
+#                                    GNU time for peak memory
 #   scripts/install-deps.sh web      also the browser build and its test
 #                                    (emscripten, node, headless Chromium
 #                                    driven by Selenium)
@@ -18,11 +19,11 @@ packages=(
   gnustep-make libgnustep-base-dev libobjc-12-dev libblocksruntime-dev
   gcovr
   debhelper help2man lintian man-db abigail-tools doxygen
-  valgrind python3
+  valgrind python3 rapidjson-dev python3-jsonschema jq
 )
 if [[ ${1:-} == bench ]]; then
   packages+=(libbenchmark-dev libboost-program-options-dev libcli11-dev
-    libcxxopts-dev libcurl4-openssl-dev)
+    libcxxopts-dev libcurl4-openssl-dev time)
 fi
 if [[ ${1:-} == web ]]; then
   packages+=(emscripten chromium chromium-driver python3-selenium)

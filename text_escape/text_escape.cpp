@@ -61,9 +61,29 @@ bool is_unprintable(char32_t cp) {
 
 bool is_plain(std::string_view text, Source source) {
   const bool own = source == Source::kOwnLines;
-  return std::all_of(text.begin(), text.end(), [own](char c) {
-    return (c >= 0x20 && c < 0x7f && (own || c != '\\')) || (own && c == '\n');
-  });
+  // Every byte is looked at, with no branch, so that the loop vectorises:
+  // this runs over everything the tool prints.
+  unsigned char escapes = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool unprintable = static_cast<unsigned char>(byte - 0x20) >= 0x5f;
+    escapes |= static_cast<unsigned char>(
+        (unprintable && !(own && byte == '\n')) || (!own && byte == '\\'));
+  }
+  return escapes == 0;
+}
+
+bool is_utf8(std::string_view text) {
+  unsigned char high = 0;  // ASCII first, with a loop that vectorises
+  for (const char c : text) high |= static_cast<unsigned char>(c) & 0x80;
+  if (high == 0) return true;
+  for (std::size_t i = 0; i < text.size();) {
+    char32_t cp = 0;
+    const std::size_t length = utf8_sequence(text.substr(i), cp);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
 }
 
 void append_escaped(std::string& out, std::string_view text, Source source) {

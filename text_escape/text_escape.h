@@ -28,6 +28,10 @@ enum class Source { kOutside, kOwnLines };
 // kOwnLines, and no backslash for kOutside. The fast path of every caller.
 bool is_plain(std::string_view text, Source source);
 
+// Whether `text` is valid UTF-8: no stray, overlong or cut-short sequence,
+// surrogate or code point past U+10FFFF.
+bool is_utf8(std::string_view text);
+
 // Appends `text` to `out` in the escape form.
 void append_escaped(std::string& out, std::string_view text, Source source);
 

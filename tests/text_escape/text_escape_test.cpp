@@ -5,18 +5,20 @@
 #include <string>
 
 using text_escape::escaped;
+using text_escape::is_utf8;
 using text_escape::Source;
 
 TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
   const struct {
     std::string in, out;
+    bool utf8 = true;
   } cases[] = {
       // Printable, and the first and last of each UTF-8 length.
       {"~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
        "~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf"},
       {"a\\x\n\r", "a\\\\x\\x0a\\x0d"},  // the escape's own backslash too
-      {std::string("\0\x7f", 2), "\\x00\\x7f"},  // NUL and DEL
-      {"\x85\xc2\x85", "\\x85\\xc2\\x85"},       // C1: raw, and as U+0085
+      {std::string("\0\x7f", 2), "\\x00\\x7f"},    // NUL and DEL
+      {"\x85\xc2\x85", "\\x85\\xc2\\x85", false},  // C1: raw, and U+0085
       // The set is unprintable_ranges.h's (its own test compares it with
       // the Unicode data): a range of one (U+00AD), the last code point of
       // the last range (U+E007F), a Hangul filler (U+3164); what follows
@@ -26,10 +28,12 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
        "\xa5"},
       // Overlong, the first and last surrogate, past U+10FFFF.
       {"\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xf4\x90\x80\x80",
-       "\\xc0\\xaf\\xed\\xa0\\x80\\xed\\xbf\\xbf\\xf4\\x90\\x80\\x80"},
-      {"\xef\xbf\xbd\xe2(\xe2\x82",
-       "\xef\xbf\xbd\\xe2(\\xe2\\x82"},  // U+FFFD; cut
+       "\\xc0\\xaf\\xed\\xa0\\x80\\xed\\xbf\\xbf\\xf4\\x90\\x80\\x80", false},
+      {"\xef\xbf\xbd\xe2(\xe2\x82", "\xef\xbf\xbd\\xe2(\\xe2\\x82",
+       false},  // U+FFFD; cut
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(escaped(c.in, Source::kOutside), c.out) << c.in;
+    EXPECT_EQ(is_utf8(c.in), c.utf8) << c.in;
+  }
 }

@@ -32,6 +32,7 @@ extern const Command kComposeCommand;
 extern const Command kResolveCommand;
 extern const Command kVersionCommand;
 extern const Command kOptionsCommand;
+extern const Command kCheckCommand;
 
 // One line on standard error, "qarel-launch: <command>: <what>"; returns
 // kExitMalformed, the status of a wrong command line.

@@ -8,9 +8,9 @@
 #include "output.h"
 
 namespace {
-const Command* const kCommands[] = {&kParseCommand, &kComposeCommand,
-                                    &kResolveCommand, &kVersionCommand,
-                                    &kOptionsCommand};
+const Command* const kCommands[] = {&kParseCommand,   &kCheckCommand,
+                                    &kComposeCommand, &kResolveCommand,
+                                    &kVersionCommand, &kOptionsCommand};
 
 constexpr char kExitStatus[] =
     "Exit status:\n"

@@ -31,9 +31,7 @@ int example_command() {
   say(stdout, "\nParsed back (options set):");
   print_options_set(opts);
   say(stdout, "\nRejected: %s\nMalformed: %s\n",
-      reading.rejected.empty() ? "none" : reading.rejected.c_str(),
+      reading.rejected.empty() ? "none" : joined(reading.rejected).c_str(),
       reading.malformed ? "yes" : "no");
-  if (!reading.agrees) return kExitBug;
-  if (reading.malformed) return kExitMalformed;
-  return reading.rejected.empty() ? kExitOk : kExitRejected;
+  return reading.agrees ? launch_status(reading) : kExitBug;
 }

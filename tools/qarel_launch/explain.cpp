@@ -5,8 +5,9 @@
 
 #include <client_common/client_common.h>
 
-#include <map>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "masking.h"
 #include "output.h"
@@ -64,10 +65,13 @@ struct Walk {
   option_list& table;
   std::FILE* out;  // the explanation's lines, or null
   Reading& reading;
+  bool tell_events;
   const Record* logfile = logfile_record(table);
-  // The table as it was, with each event applied as it comes: the self-check.
-  option_list replay = table;
-  std::map<const Record*, Record*> replayed{};
+  // The self-check: each record's is_set and value as the table had them,
+  // with each event applied as it comes, and the rejection records.
+  std::vector<const Record*> records{};
+  std::vector<std::pair<bool, std::string>> replayed{};
+  std::string replay_rejected = table.rejected_params;
   bool replay_malformed = false;
   const Record* waiting = nullptr;  // whose key waits, as the events tell
   // The launch URI being read: its text, how far it is shown, its lines,
@@ -122,16 +126,17 @@ std::string did(const Walk& w, const ArgumentEvent& e, Shown shown_as) {
 // Applies the event to the replayed table.
 void replay(Walk& w, const ArgumentEvent& e) {
   if (stores(e.outcome)) {
-    const auto r = w.replayed.find(e.option);
-    if (r == w.replayed.end()) {
+    const auto r = std::find(w.records.begin(), w.records.end(), e.option);
+    if (r == w.records.end()) {
       w.reading.agrees = false;
       return;
     }
-    r->second->value = e.value;
-    r->second->is_set = true;
+    w.replayed[static_cast<std::size_t>(r - w.records.begin())] = {
+        true, std::string(e.value)};
   } else if (e.outcome == ArgumentOutcome::kRefused) {
-    w.replay.rejected_params += rejection_prefix(e) + std::string(e.key) +
-                                std::string(client_common::kRejectionEnd);
+    w.replay_rejected.append(rejection_prefix(e))
+        .append(e.key)
+        .append(client_common::kRejectionEnd);
   }
   if (e.fault != UriFault::kNone) w.replay_malformed = true;
 }
@@ -157,6 +162,23 @@ void end_uri(Walk& w) {
   w.uri = {};
 }
 
+// Keeps the event, shown, when asked to.
+void tell(Walk& w, const ArgumentEvent& e, Shown shown_as) {
+  if (!w.tell_events) return;
+  const bool hide = shown_as == Shown::kHidden;
+  ShownEvent& told = w.reading.events.emplace_back();
+  told.index = e.index;
+  told.source = e.source;
+  told.outcome = e.outcome;
+  if (e.outcome == ArgumentOutcome::kRefused) told.reason = reason(e);
+  if (e.fault != UriFault::kNone) told.fault = fault(e.fault);
+  told.key = hide && e.outcome == ArgumentOutcome::kRefused
+                 ? kMask
+                 : shown_assignment(w.table, e.key);
+  told.option = e.option;
+  if (stores(e.outcome)) told.value = stored_value(*e.option, e.value, hide);
+}
+
 // A command-line token. Its text is hidden when it carries a masked value
 // without a "key=" before it: the token after a masked key that waited
 // (unless it names a key itself), or "-k3" for a masked key.
@@ -168,16 +190,18 @@ void read_token(Walk& w, const ArgumentEvent& e, const Record* waited) {
                     (stored && e.text.find('=') == std::string_view::npos &&
                      !e.option->show_value && !e.option->is_bool);
   const Shown shown_as = hide ? Shown::kHidden : Shown::kMasked;
+  tell(w, e, shown_as);
+  if (e.outcome == ArgumentOutcome::kRefused)
+    w.reading.rejected.push_back(record(w, e, shown_as));
+  const std::string text = hide ? kMask : shown_assignment(w.table, e.text);
+  w.reading.shown.push_back(text);
+  if (w.out == nullptr) return;
   std::string line = did(w, e, shown_as);
   if (waited != nullptr && e.outcome == ArgumentOutcome::kWaits)
     line += ", dropping " + name(*waited) + ", which was waiting";
   else if (waited != nullptr && e.outcome != ArgumentOutcome::kFilled)
     line += "; " + name(*waited) + " no longer waits";
-  if (e.outcome == ArgumentOutcome::kRefused)
-    w.reading.rejected += record(w, e, shown_as) + " ";
-  const std::string text = hide ? kMask : shown_assignment(w.table, e.text);
-  if (w.out != nullptr) say(w.out, "\"%s\": %s\n", text.c_str(), line.c_str());
-  w.reading.shown.push_back(text);
+  say(w.out, "\"%s\": %s\n", text.c_str(), line.c_str());
 }
 
 // A launch URI ignored for lack of "//": its text after the scheme is
@@ -188,6 +212,7 @@ void read_ignored(Walk& w, const ArgumentEvent& e) {
   const std::string text =
       shown(e.text.substr(0, e.text.size() - rest.size())) +
       (rest.find('=') == std::string_view::npos ? shown(rest) : kMask);
+  tell(w, e, Shown::kMasked);
   w.reading.notes.push_back("\"" + text + "\" is ignored: " + kNoMarker);
   if (w.out != nullptr)
     say(w.out, "\"%s\":\n  ignored: %s\n", text.c_str(), kNoMarker);
@@ -203,9 +228,11 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
     w.lines.clear();
     w.port.reset();
   }
-  std::string line = did(w, e, Shown::kMasked);
+  tell(w, e, Shown::kMasked);
   if (e.outcome == ArgumentOutcome::kRefused)
-    w.reading.rejected += record(w, e, Shown::kMasked) + " ";
+    w.reading.rejected.push_back(record(w, e, Shown::kMasked));
+  // The words wait for the URI's end, and are only written with `out`.
+  std::string line = w.out != nullptr ? did(w, e, Shown::kMasked) : "";
   if (e.source == ArgumentSource::kUriPort) {
     w.port = e.text;
     w.port_clause = line;
@@ -229,6 +256,7 @@ void read_part(Walk& w, const ArgumentEvent& e, const Record* waited) {
     show_up_to(w, e.text, text);
     if (waited != nullptr) line += "; " + name(*waited) + " no longer waits";
   }
+  if (w.out == nullptr) return;
   if (e.fault != UriFault::kNone) line += "; " + std::string(fault(e.fault));
   w.lines.append("  \"").append(text).append("\": ").append(line) += '\n';
 }
@@ -252,11 +280,14 @@ int on_event(const ArgumentEvent& e, void* context) {
   return 0;
 }
 
-bool same_records(const option_list& a, const option_list& b) {
-  return std::equal(a.options.begin(), a.options.end(), b.options.begin(),
-                    b.options.end(), [](const Record& x, const Record& y) {
-                      return x.is_set == y.is_set && x.value == y.value;
-                    });
+bool same_records(const Walk& w) {
+  std::size_t i = 0;
+  return w.table.options.size() == w.replayed.size() &&
+         std::all_of(w.table.options.begin(), w.table.options.end(),
+                     [&](const Record& o) {
+                       const auto& [is_set, value] = w.replayed[i++];
+                       return o.is_set == is_set && o.value == value;
+                     });
 }
 }  // namespace
 
@@ -266,21 +297,46 @@ const option_list::option* logfile_record(const option_list& table) {
   return nullptr;
 }
 
-Reading read_arguments(const Args& args, option_list& table, std::FILE* out) {
+std::optional<std::string> shown_logfile(const option_list& table) {
+  const option_list::option* o = logfile_record(table);
+  if (o == nullptr || !o->is_set) return std::nullopt;
+  return o->show_value ? shown(o->value) : kMask;
+}
+
+int launch_status(const Reading& reading) {
+  if (reading.malformed) return kExitMalformed;
+  return reading.rejected.empty() ? kExitOk : kExitRejected;
+}
+
+std::string joined(const std::vector<std::string>& records) {
+  std::string text;
+  for (const std::string& r : records)
+    text.append(r).append(client_common::kRejectionEnd.substr(1));
+  return text;
+}
+
+Reading read_arguments(const Args& args, option_list& table, std::FILE* out,
+                       bool tell_events) {
   Reading reading;
-  Walk w{table, out, reading};
-  auto copy = w.replay.options.begin();
-  for (const Record& o : table.options) w.replayed[&o] = &*copy++;
+  Walk w{table, out, reading, tell_events};
+  w.records.reserve(table.options.size());
+  w.replayed.reserve(table.options.size());
+  reading.shown.reserve(args.size());
+  if (tell_events) reading.events.reserve(16);  // a typical link's
+  for (const Record& o : table.options) {
+    w.records.push_back(&o);
+    w.replayed.emplace_back(o.is_set, o.value);
+  }
   reading.malformed = arg_to_params_observed(args, table, on_event, &w);
   end_uri(w);
+  reading.key_waits = w.waiting != nullptr;
   if (w.waiting != nullptr) {
     reading.notes.push_back(name(*w.waiting) +
                             " waits for a value that never came, and is "
                             "not assigned");
   }
   reading.agrees = reading.agrees && reading.shown.size() == args.size() &&
-                   w.replay_malformed == reading.malformed &&
-                   same_records(w.replay, table) &&
-                   w.replay.rejected_params == table.rejected_params;
+                   w.replay_malformed == reading.malformed && same_records(w) &&
+                   w.replay_rejected == table.rejected_params;
   return reading;
 }

@@ -23,6 +23,12 @@ std::string shown_assignment(const option_list& table, std::string_view text) {
   return shown(text.substr(0, equals + 1)) + kMask;
 }
 
+std::string stored_value(const option_list::option& record,
+                         std::string_view value, bool hide) {
+  if (record.is_bool && value == "True") return "True";
+  return hide || !record.show_value ? kMask : shown(value);
+}
+
 std::string shown_value(const option_list::option& record,
                         std::string_view value, bool hide) {
   if (record.is_bool && value == "True") return "to True";

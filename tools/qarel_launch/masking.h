@@ -20,6 +20,11 @@ bool is_masked_key(const option_list& table, std::string_view key);
 // is. Also shows a rejected key, which holds the value of a switch given one.
 std::string shown_assignment(const option_list& table, std::string_view text);
 
+// A value stored in `record` as the tool shows it: "True" for a switch
+// set, ******** when the record is masked or `hide` says so, else escaped.
+std::string stored_value(const option_list::option& record,
+                         std::string_view value, bool hide);
+
 // A value stored in `record` as an explanation shows it: "to True" for a
 // switch set, else "= \"value\"", or "= ********" when the record is masked
 // or `hide` says so.

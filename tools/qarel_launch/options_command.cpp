@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "json_output.h"
 #include "masking.h"
 #include "output.h"
 #include "standard_options.h"
@@ -13,10 +14,12 @@ constexpr std::string_view kTableOption = "--table";
 
 int run(const Args& args) {
   std::string table;
-  bool as_table = false;
+  bool as_table = false, json = false;
   for (auto arg = args.begin(); arg != args.end(); ++arg) {
-    if (*arg == "--as-table" && !as_table) {
+    if (*arg == "--as-table" && !as_table && !json) {
       as_table = true;
+    } else if (*arg == "--json" && !as_table && !json) {
+      json = true;
     } else if (arg->substr(0, arg->find('=')) == "--table" && table.empty()) {
       // "--table FILE" or "--table=FILE"
       if (arg->size() > kTableOption.size()) {
@@ -37,6 +40,10 @@ int run(const Args& args) {
   if (!table.empty() && !load_table_file(table, opts)) return kExitMalformed;
   if (as_table) {
     write_table(opts, stdout);
+  } else if (json) {
+    std::string document;
+    append_table_json(document, opts);
+    say(stdout, document + "\n");
   } else {
     print_defaults(opts);
   }
@@ -45,8 +52,9 @@ int run(const Args& args) {
 }  // namespace
 
 const Command kOptionsCommand = {
-    "options", "[--table FILE] [--as-table]",
+    "options", "[--table FILE] [--as-table | --json]",
     "Print the standard options, or a client's, with their defaults.",
     "    --table FILE        the client's option table in FILE\n"
-    "    --as-table          write the options as a table file\n",
+    "    --as-table          write the options as a table file\n"
+    "    --json              write them as one JSON document\n",
     run};

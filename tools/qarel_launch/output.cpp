@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <boost/algorithm/string/replace.hpp>
 #include <cerrno>
 #include <cstdarg>
@@ -21,7 +22,8 @@ bool closed[3] = {false, false, false};
 std::string shown(std::string_view text) {
   std::string out = text_escape::escaped(text, Source::kOutside);
   // A quote from outside never closes a field the tool quotes.
-  if (out.find_first_of("\"'") == std::string::npos) return out;
+  const auto quote = [](char c) { return c == '"' || c == '\''; };
+  if (std::none_of(out.begin(), out.end(), quote)) return out;
   boost::algorithm::replace_all(out, "\"", "\\x22");
   boost::algorithm::replace_all(out, "'", "\\x27");
   return out;

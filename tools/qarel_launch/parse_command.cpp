@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "event_log_file.h"
 #include "explain.h"
+#include "json_output.h"
 #include "masking.h"
 #include "output.h"
 #include "standard_options.h"
@@ -22,6 +23,7 @@ constexpr char kDefaultLogName[] = "qarel-launch.log";
 
 struct ParseOptions {
   bool explain = false;
+  bool json = false;
   std::string table;    // empty: the standard table
   std::string log_dir;  // empty: write no event log
   int log_folder = -1;  // log_dir, open: only ever reached through this
@@ -45,8 +47,8 @@ std::string read_options(const Args& args, ParseOptions& p) {
       ++arg;
       break;
     }
-    if (*arg == "--explain") {
-      p.explain = true;
+    if (*arg == "--explain" || *arg == "--json") {
+      (*arg == "--json" ? p.json : p.explain) = true;
       continue;
     }
     const std::string option = arg->substr(0, arg->find('='));
@@ -64,6 +66,8 @@ std::string read_options(const Args& args, ParseOptions& p) {
     if (value->empty()) return option + " needs a " + what;
   }
   p.launch.assign(arg, args.end());
+  if (p.json && p.explain)
+    return "--json holds what --explain says; give one of them";
   if (p.log_dir.empty()) return "";
   p.log_folder =
       open(p.log_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
@@ -81,18 +85,21 @@ std::string read_options(const Args& args, ParseOptions& p) {
 // case or for coming after the first launch argument, is read as a launch
 // argument, as it stands; a note says so, showing it as the reading does
 // (masked where it carries a masked value).
-void note_lookalikes(const Args& launch, const Reading& reading) {
+std::vector<std::string> lookalikes(const Args& launch,
+                                    const Reading& reading) {
+  std::vector<std::string> notes;
   for (std::size_t i = 0; i < launch.size(); ++i) {
     const std::string option = launch[i].substr(0, launch[i].find('='));
-    for (const char* own : {"--explain", "--table", "--open-log"}) {
+    for (const char* own : {"--explain", "--json", "--table", "--open-log"}) {
       if (!case_comp(option, own)) continue;
-      say(stderr, "%s: note: \"%s\" is read as a launch argument; %s%s\n",
-          kName, i < reading.shown.size() ? reading.shown[i].c_str() : kMask,
-          option == own ? "the options of parse come before the first one"
-                        : "the option of parse is ",
-          option == own ? "" : own);
+      notes.push_back(
+          "\"" + (i < reading.shown.size() ? reading.shown[i] : kMask) +
+          "\" is read as a launch argument; " +
+          (option == own ? "the options of parse come before the first one"
+                         : std::string("the option of parse is ") + own));
     }
   }
+  return notes;
 }
 
 // The file name --open-log writes: "logfile" when it is set, shown and a
@@ -110,20 +117,32 @@ std::string log_name(const option_list::option* o) {
 
 // Where the client would write its event log, and what the tool wrote:
 // said when "logfile" is set or --open-log was given.
-void report_event_log(const option_list::option* logfile,
+void report_event_log(const std::optional<std::string>& logfile,
                       const std::string& written, bool asked) {
-  const bool set = logfile != nullptr && logfile->is_set;
-  if (!set && !asked) return;
+  if (!logfile && !asked) return;
   std::string line = "\nEvent log: ";
-  line += !set ? "no logfile is set"
-               : "the client would write \"" +
-                     (logfile->show_value ? shown(logfile->value) : kMask) +
-                     "\"";
+  line += !logfile ? "no logfile is set"
+                   : "the client would write \"" + *logfile + "\"";
   line += !written.empty() ? "; qarel-launch wrote \"" + shown(written) + "\""
           : asked          ? "; qarel-launch could not write it"
                            : "; qarel-launch wrote nothing (--open-log DIR "
                              "writes it into DIR)";
   say(stdout, "%s.\n", line.c_str());
+}
+
+// --open-log: the event log written into the folder; the file written, or
+// empty when it could not be (said on standard error).
+std::string open_log(const ParseOptions& p, option_list& opts) {
+  const std::string name = log_name(logfile_record(opts));
+  const std::string problem =
+      name.empty() ? "\"logfile\" names no plain file name, or one that "
+                     "begins with \".\" or \"-\"; nothing written"
+                   : write_event_log_file(opts, p.log_folder, name);
+  if (problem.empty()) return p.log_dir + "/" + name;
+  say(stderr, "%s: parse: --open-log %s: %s%s\n", kName,
+      shown(p.log_dir).c_str(),
+      name.empty() ? "" : (shown(name) + ": ").c_str(), problem.c_str());
+  return "";
 }
 
 int run(const Args& args) {
@@ -134,52 +153,51 @@ int run(const Args& args) {
   if (!p.table.empty() && !load_table_file(p.table, opts))
     return kExitMalformed;
   const Reading reading =
-      read_arguments(p.launch, opts, p.explain ? stdout : nullptr);
-  note_lookalikes(p.launch, reading);
-  print_options_set(opts);
-  if (!reading.rejected.empty())
-    say(stdout, "\nRejected: %s\n", reading.rejected.c_str());
-  if (reading.malformed) say(stdout, "\nA launch URI is malformed.\n");
-
-  const option_list::option* logfile = logfile_record(opts);
-  std::string written;
-  int status = kExitOk;
-  if (!p.log_dir.empty()) {
-    const std::string name = log_name(logfile);
-    const std::string problem =
-        name.empty() ? "\"logfile\" names no plain file name, or one that "
-                       "begins with \".\" or \"-\"; nothing written"
-                     : write_event_log_file(opts, p.log_folder, name);
-    if (problem.empty()) {
-      written = p.log_dir + "/" + name;
-    } else {
-      say(stderr, "%s: parse: --open-log %s: %s%s\n", kName,
-          shown(p.log_dir).c_str(),
-          name.empty() ? "" : (shown(name) + ": ").c_str(), problem.c_str());
-      status = kExitMalformed;
-    }
+      read_arguments(p.launch, opts, p.explain ? stdout : nullptr, p.json);
+  std::vector<std::string> notes = lookalikes(p.launch, reading);
+  if (!p.json) {
+    for (const std::string& note : notes)
+      say(stderr, "%s: note: %s\n", kName, note.c_str());
+    print_options_set(opts);
+    if (!reading.rejected.empty())
+      say(stdout, "\nRejected: %s\n", joined(reading.rejected).c_str());
+    if (reading.malformed) say(stdout, "\nA launch URI is malformed.\n");
   }
-  report_event_log(logfile, written, !p.log_dir.empty());
-  for (const std::string& note : reading.notes)
-    say(stderr, "%s: note: %s\n", kName, note.c_str());
 
-  if (!reading.agrees) {
+  const std::string written = p.log_dir.empty() ? "" : open_log(p, opts);
+  const bool unwritten = !p.log_dir.empty() && written.empty();
+  const int status = !reading.agrees ? kExitBug
+                     : unwritten     ? kExitMalformed
+                                     : launch_status(reading);
+  if (p.json) {
+    notes.insert(notes.end(), reading.notes.begin(), reading.notes.end());
+    std::string document;
+    append_launch_json(
+        document,
+        {reading, opts, notes, shown_logfile(opts),
+         written.empty() ? std::nullopt : std::optional(shown(written)),
+         status});
+    say(stdout, document + "\n");
+  } else {
+    report_event_log(shown_logfile(opts), written, !p.log_dir.empty());
+    for (const std::string& note : reading.notes)
+      say(stderr, "%s: note: %s\n", kName, note.c_str());
+  }
+  if (!reading.agrees)
     say(stderr, "%s: the explanation disagrees with the parse\n", kName);
-    return kExitBug;
-  }
-  if (status != kExitOk) return status;
-  if (reading.malformed) return kExitMalformed;
-  return reading.rejected.empty() ? kExitOk : kExitRejected;
+  return status;
 }
 }  // namespace
 
 const Command kParseCommand = {
-    "parse", "[--table FILE] [--explain] [--open-log DIR] [--] ARG...",
+    "parse", "[--table FILE] [--explain | --json] [--open-log DIR] [--] ARG...",
     "Read launch arguments as a client does, without acting on them.",
     "    --table FILE        use the client's option table in FILE (TABLE\n"
     "                        FILE in qarel-launch(1)), not the standard one\n"
     "    --explain           say what each argument, and each part of a\n"
     "                        launch URI, did and why\n"
+    "    --json              print all of it as one JSON document\n"
+    "                        (qarel-launch(1), JSON)\n"
     "    --open-log DIR      write the event log as the client would, but\n"
     "                        as a new file directly in DIR, named as\n"
     "                        \"logfile\" names it (else qarel-launch.log);\n"
