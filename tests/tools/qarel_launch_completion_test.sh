@@ -33,6 +33,8 @@ check "--table --ticket" parse --table = "$table" --t
 HOME=$(dirname "$table") check "--table --ticket" parse --table "~/$(basename "$table")" --t
 check "connect-tag=" compose con
 check "--as-table" options --as
+check "--json" check --table "$table" --j
+check "$table" check "${table%.txt}"
 # A FIFO as the table is refused at once, never waited on.
 fifo=$(mktemp -d) && trap 'rm -r "$fifo"' EXIT && mkfifo "$fifo/fifo"
 check "--explain" parse --table "$fifo/fifo" --ex
