@@ -8,18 +8,19 @@ if(EMSCRIPTEN)
   set(CLIENT_COMMON_TARGET_KIND WASM)
   set(CLIENT_COMMON_LIBRARY_TYPE STATIC)
   set(CLIENT_COMMON_ORIGIN "")
-  # Debian's header-only libraries, Boost and RapidJSON, through a folder
-  # that holds them alone: the whole of /usr/include would hide Emscripten's
-  # own C library.
+  # Debian's header-only libraries, Boost and nlohmann/json, through a
+  # folder that holds them alone: the whole of /usr/include would hide
+  # Emscripten's own C library.
   set(debian_headers ${PROJECT_BINARY_DIR}/debian-headers)
   file(MAKE_DIRECTORY ${debian_headers})
-  foreach(library boost rapidjson)
+  foreach(library boost nlohmann)
     file(CREATE_LINK /usr/include/${library} ${debian_headers}/${library}
       SYMBOLIC)
   endforeach()
   set(Boost_INCLUDE_DIR ${debian_headers} CACHE PATH "Boost's headers" FORCE)
-  set(RAPIDJSON_INCLUDE_DIR ${debian_headers}
-    CACHE PATH "RapidJSON's headers" FORCE)
+  add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${debian_headers})
 elseif(APPLE)
   set(CLIENT_COMMON_TARGET_KIND MACH_O)
   set(CLIENT_COMMON_LIBRARY_TYPE SHARED)

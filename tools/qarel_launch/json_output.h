@@ -1,5 +1,5 @@
 // The JSON that parse --json, check --json and options --json write, made
-// with RapidJSON; tools/qarel_launch/qarel-launch.schema.json describes it.
+// with nlohmann/json; tools/qarel_launch/qarel-launch.schema.json describes it.
 // Every text from outside is in the escape form of the text output
 // (output.h), so a NUL, a control byte or invalid UTF-8 reads "\x00" and
 // the like: lossless, valid JSON, and as safe on a terminal after `jq -r`
