@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks optimised and measures: the Google Benchmark program
 # (five repetitions, medians), then qarel-launch's start-up against a trivial
-# program linked the same way. Run it on an otherwise idle machine.
+# program linked the same way, then check over a million links against
+# Python and the library's launch. Run it on an otherwise idle machine.
 #   scripts/bench.sh          measure
 #   scripts/bench.sh --once   run each benchmark once, as CI does, so that
 #                             none rots
@@ -10,8 +11,11 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh bench
 cmake --workflow --preset bench >/dev/null
+check=(bench/check_bench.py build/bench/bin/qarel-launch
+  build/bench/bench/launch_per_link)
 if [[ ${1:-} == --once ]]; then
-  exec build/bench/bench/client_common_bench --benchmark_min_time=0
+  build/bench/bench/client_common_bench --benchmark_min_time=0
+  exec "${check[@]}" 10000
 fi
 cmake --workflow --preset release >/dev/null
 
@@ -21,3 +25,5 @@ build/bench/bench/client_common_bench --benchmark_repetitions=5 \
 
 bench/startup.py build/bench/bench/trivial_client \
   build/release/bin/qarel-launch
+
+"${check[@]}"
