@@ -2,9 +2,9 @@
 """qarel-launch check over a file of typical launch links, in text and in
 JSON Lines, side by side with what one would use instead: a Python script
 that only splits the links with urllib.parse (bench/split_links.py), and the
-library's own launch per link (launch_per_link). Each runs three times as a
-process of its own over the same file, and the median is shown; its peak
-memory is the kernel's. Then check's
+library's own launch per link (launch_per_link). Each runs as a process of
+its own over the same file, in three rounds, and the median is shown; its
+peak memory is the kernel's. Then check's
 peak memory over a tenth of the lines.
 
 usage: check_bench.py QAREL_LAUNCH LAUNCH_PER_LINK [LINES]"""
@@ -67,13 +67,17 @@ def main():
                 ("Python urlsplit + parse_qsl", [sys.executable,
                  os.path.join(HERE, "split_links.py"), big]),
                 ("arg_to_params, fresh table per link", [per_link, big])]
+        # Three rounds, each running every command once, so that the
+        # machine's drifts fall on all of them; the median of each.
+        times = {name: [] for name, _ in rows}
+        for _ in range(3):
+            for name, command in rows:
+                times[name].append(run(command))
         results = {}
         print(f"| | links/s | µs per link | peak RSS | last line |")
         print("|---|---:|---:|---:|---|")
-        for name, command in rows:
-            # The median of three runs: the machine's drifts are large.
-            runs = sorted(run(command) for _ in range(3))
-            seconds, rss, last = runs[1]
+        for name, _ in rows:
+            seconds, rss, last = sorted(times[name])[1]
             results[name] = seconds / count * 1e6
             print(f"| {name} | {count / seconds:,.0f} | {results[name]:.2f} |"
                   f" {rss / 1024:.1f} MiB | {last[:60]} |")
