@@ -53,7 +53,7 @@ with open(f"{folder}/links") as links:
     status, jsonl = run("check", "--json", "-", stdin=links)
 documents = [run("parse", "--json", "--open-log", ".", "-l", "3",
                  uri + "h?logfile=x.log&sni=%1b%7f")[1],
-             run("parse", "--table", table, "--json", "-t", "hush-3", "-p",
+             run("parse", "--table", table, "--json", "-t", "hush-3", "-m",
                  uri + "h?ticket=hush-4&pin")[1],
              run("options", "--table", table, "--json")[1], *jsonl.split("\n")[:-1]]
 for document in documents:
@@ -64,6 +64,8 @@ assert parsed["event_log"] == {"logfile": "x.log", "written": "./x.log"}
 assert {"key": "sni", "value": "\\x1b\\x7f"} in parsed["options"], parsed
 assert '"key":"ticket","value":"********"' in documents[1], documents[1]
 assert '"key":"pin","value":"True"' in documents[1], documents[1]
+assert json.loads(documents[1])["notes"] == [
+    "Deprecated Parameter 'multimon' (m) used."], documents[1]
 assert '"short_key":"t","key":"ticket","switch":false,"default":""' in documents[2]
 last = json.loads(documents[-1])
 assert last == {"summary": {"accepted": 4, "refused": 4, "malformed": 1,

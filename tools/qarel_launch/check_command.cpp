@@ -83,6 +83,7 @@ std::string reasons(const Reading& reading) {
 struct Check {
   const CheckOptions& options;
   option_list table;
+  const std::vector<bool> deprecated = take_deprecation(table);
   Args args{};
   std::string out{};
   std::size_t counts[kVerdicts] = {};
@@ -104,7 +105,8 @@ void reset(option_list& table) {
 Verdict read_line(Check& c, std::string_view line, std::size_t number) {
   reset(c.table);
   line_arguments(line, c.args);
-  const Reading reading = read_arguments(c.args, c.table, nullptr, true);
+  Reading reading = read_arguments(c.args, c.table, nullptr, true);
+  note_deprecation(c.table, c.deprecated, reading);
   if (reading.key_waits) drop_waiting_key();
   c.agrees = c.agrees && reading.agrees;
   const int status = launch_status(reading);

@@ -308,6 +308,26 @@ int launch_status(const Reading& reading) {
   return reading.rejected.empty() ? kExitOk : kExitRejected;
 }
 
+std::vector<bool> take_deprecation(option_list& table) {
+  std::vector<bool> deprecated;
+  for (Record& o : table.options)
+    deprecated.push_back(std::exchange(o.deprecated, false));
+  return deprecated;
+}
+
+void note_deprecation(const option_list& table,
+                      const std::vector<bool>& deprecated, Reading& reading) {
+  for (const ShownEvent& e : reading.events) {
+    if (!stores(e.outcome)) continue;
+    std::size_t i = 0;
+    for (auto o = table.options.begin(); &*o != e.option; ++o) ++i;
+    if (!deprecated[i]) continue;
+    reading.notes.push_back("Deprecated Parameter '" +
+                            shown(e.option->long_key) + "' (" +
+                            shown(e.option->short_key) + ") used.");
+  }
+}
+
 std::string joined(const std::vector<std::string>& records) {
   std::string text;
   for (const std::string& r : records)

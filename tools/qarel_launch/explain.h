@@ -45,6 +45,16 @@ struct Reading {
   std::vector<ShownEvent> events;  // when asked for
 };
 
+// Clears the deprecated flags of `table`, so that reading a launch into it
+// neither prints nor logs the library's "Deprecated Parameter" line, which
+// would land amid check's lines or the JSON. Returns the flags, by record.
+std::vector<bool> take_deprecation(option_list& table);
+
+// Adds that line to the notes of `reading`, once for each event that
+// assigned a record which `deprecated` flags. Needs the events.
+void note_deprecation(const option_list& table,
+                      const std::vector<bool>& deprecated, Reading& reading);
+
 // The rejection records, as rejected_params joins them.
 std::string joined(const std::vector<std::string>& records);
 

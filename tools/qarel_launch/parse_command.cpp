@@ -152,8 +152,11 @@ int run(const Args& args) {
   option_list opts = standard_options();
   if (!p.table.empty() && !load_table_file(p.table, opts))
     return kExitMalformed;
-  const Reading reading =
+  const std::vector<bool> deprecated =
+      p.json ? take_deprecation(opts) : std::vector<bool>();
+  Reading reading =
       read_arguments(p.launch, opts, p.explain ? stdout : nullptr, p.json);
+  if (p.json) note_deprecation(opts, deprecated, reading);
   std::vector<std::string> notes = lookalikes(p.launch, reading);
   if (!p.json) {
     for (const std::string& note : notes)
