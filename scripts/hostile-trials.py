@@ -5,9 +5,12 @@ control (but the tool's own line breaks), no format character (Cf), no line
 or paragraph separator and no Hangul filler, judged by this Python's
 Unicode data rather than by the tool's own table; no masked value in clear;
 no quote from outside between two marker letters; and a status below 3.
+JSON is held to the same in every text it holds, as `jq -r` would print it,
+and must be valid: one document, or one per line for check.
 
   scripts/hostile-trials.py TOOL [RUNS] [SEED]
 """
+import json
 import os
 import random
 import subprocess
@@ -36,18 +39,31 @@ def secret(rng, n):
 
 def arguments(rng, folder):
     s1, s2, s3 = (secret(rng, n) for n in range(3))
-    kind = rng.randrange(5)
-    if kind == 0:
+    kind = rng.randrange(6)
+    if kind in (0, 5):
         # Secrets: values of masked keys, and tokens after a masked key
         # that waits.
         choices = [[f"--ticket={s1}"], [f"--TABLE={s1}"], ["--ticket", s2],
                    ["-t", f"--explain={s3}"], [f"{URI}h?ticket={s1}"],
                    [f"{URI}{hostile(rng)}?logfile={hostile(rng)}"],
                    [hostile(rng)], [f"logfile={hostile(rng)}"]]
-        launch = [a for _ in range(rng.randint(1, 6)) for a in rng.choice(choices)]
+        groups = [rng.choice(choices) for _ in range(rng.randint(1, 6))]
+        launch = [a for group in groups for a in group]
+        if kind == 5:
+            # The same as lines of a file for check, each line a launch of
+            # its own: a group of arguments in compose's quoted form, unless
+            # one holds a quote (then that line would be one argument, and
+            # a secret in it no value of a masked key).
+            lines = [g[0] if len(g) == 1 else '"' + '" "'.join(g) + '"'
+                     for g in groups if len(g) == 1 or '"' not in "".join(g)]
+            with open(f"{folder}/links", "w", encoding="utf-8",
+                      errors="surrogateescape") as f:
+                f.write("\n".join(lines))
+            json_out = ["--json"] if rng.random() < 0.5 else []
+            return (["check", "--table", f"{folder}/table", *json_out,
+                     f"{folder}/links"], [s1, s2, s3])
         head = ["parse", "--table", f"{folder}/table"]
-        if rng.random() < 0.5:
-            head.append("--explain")
+        head += rng.choice([[], ["--explain"], ["--json"]])
         return head + ["--"] + launch, [s1, s2, s3]
     if kind == 1:
         return ["compose", f"host={hostile(rng)}", f"sni={hostile(rng)}",
@@ -82,6 +98,24 @@ def faults(data):
     return found + [q for q in ("Q\"Q", "Q'Q") if q in told]
 
 
+def texts(value):
+    """Every text a JSON value holds, keys included."""
+    if isinstance(value, dict):
+        return [t for k, v in value.items() for t in [k, *texts(v)]]
+    if isinstance(value, list):
+        return [t for v in value for t in texts(v)]
+    return [value] if isinstance(value, str) else []
+
+
+def json_faults(data):
+    try:
+        found = [texts(json.loads(line)) for line in data.decode().splitlines()]
+    except ValueError:
+        return ["invalid JSON"]
+    return faults("\n".join(t for line in found for t in line).encode(
+        "utf-8", "surrogatepass"))
+
+
 def main(tool, runs=2000, seed=1):
     rng = random.Random(seed)
     failed = 0
@@ -97,6 +131,8 @@ def main(tool, runs=2000, seed=1):
             done = subprocess.run([tool] + args, capture_output=True, timeout=10)
             out = done.stdout + done.stderr
             problems = faults(done.stdout) + faults(done.stderr)
+            if b"--json" in args:
+                problems += json_faults(done.stdout)
             problems += [f"secret {s}" for s in secrets if s.encode() in out]
             if done.returncode >= 3:
                 problems.append(f"status {done.returncode}")
