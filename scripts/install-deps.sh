@@ -19,7 +19,7 @@ packages=(
   gnustep-make libgnustep-base-dev libobjc-12-dev libblocksruntime-dev
   gcovr
   debhelper help2man lintian man-db abigail-tools doxygen
-  valgrind python3 nlohmann-json3-dev python3-jsonschema jq
+  valgrind python3 nlohmann-json3-dev python3-jsonschema jq python3-cram
 )
 if [[ ${1:-} == bench ]]; then
   packages+=(libbenchmark-dev libboost-program-options-dev libcli11-dev

@@ -150,7 +150,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
           "…\nEvent log: no logfile is set; qarel-launch wrote \"logs/qarel-launch.log\".\n",
           "", {"hush-t1"}},
       {{"parse", "--open-log", "none", "x"}, 2, "",
-          "qarel-launch: parse: --open-log none: not a folder\n"},
+          "qarel-launch: parse: --open-log none: no such folder\n"},
+      {{"parse", "--open-log", "masked", "x"}, 2, "",
+          "qarel-launch: parse: --open-log masked: not a folder\n"},
       {{"parse", "--table"}, 2, "", "qarel-launch: parse: --table needs a FILE\n"},
       // --explain: every reason, and masked values kept from every stream.
       {Explain({"-l", "--name", "v"}), 0,

@@ -73,7 +73,8 @@ std::string read_options(const Args& args, ParseOptions& p) {
       open(p.log_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
   if (p.log_folder < 0) {
     return "--open-log " + shown(p.log_dir) + ": " +
-           (errno == ENOENT || errno == ENOTDIR ? "not a folder"
+           (errno == ENOENT    ? "no such folder"
+            : errno == ENOTDIR ? "not a folder"
                                                 : std::strerror(errno));
   }
   if (faccessat(p.log_folder, ".", W_OK, 0) != 0)
