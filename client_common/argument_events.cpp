@@ -1,4 +1,5 @@
-// The words of the refusal reasons, in one place for every client.
+// The words of the refusal reasons, and the keys of events as a client may
+// show them, in one place for every client.
 #include "client_common/argument_events.h"
 
 const char* argument_refusal_text(client_common::ArgumentRefusal refusal) {
@@ -18,4 +19,17 @@ const char* argument_refusal_text(client_common::ArgumentRefusal refusal) {
       break;
   }
   return "";
+}
+
+std::string argument_shown_key(const client_common::ArgumentEvent& event) {
+  using client_common::ArgumentOutcome;
+  const bool refused = event.outcome == ArgumentOutcome::kRefused;
+  if (refused && event.dropped != nullptr && !event.dropped->show_value)
+    return std::string(client_common::kMaskedValue);
+  std::string key(event.key);
+  const std::size_t equals = key.find('=');
+  if (event.option != nullptr && !event.option->show_value &&
+      equals != std::string::npos)
+    key.replace(equals + 1, std::string::npos, client_common::kMaskedValue);
+  return key;
 }

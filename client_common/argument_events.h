@@ -125,6 +125,18 @@ using ArgumentCallback = int (*)(const ArgumentEvent& event, void* context);
 CLIENT_COMMON_API const char* argument_refusal_text(
     client_common::ArgumentRefusal refusal);
 
+/// The key of an event as a client's log or report may show it: the key as
+/// the table looked it up, with a value that a masked option was given
+/// ("pin=1234", refused, for a masked switch) written as "********"; and
+/// "********" alone for a refused token that came where a masked key
+/// waited for its value, as it was meant as that value. The library's own
+/// reports mask the same values. Text from outside stays as it is: the
+/// core log escapes what it writes.
+/// \param event an event as the observer receives it
+/// \return the key, masked
+CLIENT_COMMON_API std::string argument_shown_key(
+    const client_common::ArgumentEvent& event);
+
 /// arg_to_params, telling `on_event` what each argument did. Results,
 /// rejection records and warnings are those of arg_to_params; with a null
 /// `on_event` it is arg_to_params.

@@ -40,9 +40,10 @@ endfunction()
 # client_common_export_form(<demangled> <var>): a demangled symbol as the list
 # writes it, whatever the standard library: std::string and
 # std::vector<std::string> for their full template names, libstdc++'s and
-# libc++'s inline namespaces dropped.
+# libc++'s inline namespaces dropped, and libstdc++'s "[abi:cxx11]" tag too.
 function(client_common_export_form demangled var)
   string(REGEX REPLACE "std::(__cxx11|__1)::" "std::" form "${demangled}")
+  string(REPLACE "[abi:cxx11]" "" form "${form}")
   string(REPLACE
     "std::basic_string<char, std::char_traits<char>, std::allocator<char> >"
     "std::string" form "${form}")
@@ -63,7 +64,7 @@ function(client_common_export_pattern symbol var)
     set(${var} "${symbol}" PARENT_SCOPE)
     return()
   endif()
-  string(REGEX REPLACE "\\(.*" "" name "${symbol}")
+  string(REGEX REPLACE "\\[abi:cxx11\\]|\\(.*" "" name "${symbol}")
   string(REPLACE "::" ";" parts "${name}")
   set(mangled "")
   foreach(part IN LISTS parts)

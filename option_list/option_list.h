@@ -24,6 +24,9 @@ inline constexpr std::string_view kRejectedFromCommandLine = "CL_param:'";
 inline constexpr std::string_view kRejectedFromLaunchUri = "URI_opt:'";
 /// What ends a rejection record, after the key.
 inline constexpr std::string_view kRejectionEnd = "' ";
+/// What the reports, and the shown key of an event, print for the value of
+/// an option registered as masked.
+inline constexpr char kMaskedValue[] = "********";
 }  // namespace client_common
 
 /// The table of program options. Keys match ignoring letter case, and every

@@ -48,7 +48,7 @@ void option_list::log_options(bool only_if_set, bool to_log, bool to_stdout) {
     std::putchar('\n');
     print_header("Value", "-----");
   }
-  static const std::string kMasked = "********";
+  static const std::string kMasked = client_common::kMaskedValue;
   for (const option& record : options) {
     if (only_if_set && !record.is_set) continue;
     write_row(record, record.show_value ? record.value : kMasked,

@@ -6,7 +6,6 @@
 #include <logging/logging.h>
 #include <option_list/option_flags.h>
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -15,15 +14,9 @@ using client_common::ArgumentOutcome;
 
 int log_refusal(const ArgumentEvent& event, void*) {
   if (event.outcome != ArgumentOutcome::kRefused) return 0;
-  std::string key(event.key);
-  if (event.dropped != nullptr && !event.dropped->show_value) {
-    key = "********";  // meant as the value of a masked key that waited
-  } else if (event.option != nullptr && !event.option->show_value &&
-             key.find('=') != std::string::npos) {
-    key.replace(key.find('=') + 1, std::string::npos, "********");
-  }
+  // The key, with what a masked option was given shown as ********.
   log(LEVEL_ERROR,
-      "launch argument '" + key +
+      "launch argument '" + argument_shown_key(event) +
           "' refused: " + argument_refusal_text(event.refusal),
       0);
   return 0;

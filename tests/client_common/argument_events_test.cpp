@@ -138,3 +138,23 @@ TEST(ArgumentEvents, AThrowingCallbackLeavesNoKeyWaiting) {
   EXPECT_FALSE(arg_to_params({"3"}, t));
   EXPECT_EQ(t.rejected_params, "CL_param:'3' ");
 }
+
+TEST(ArgumentEvents, TheShownKeyMasksWhatAMaskedOptionWasGiven) {
+  option_list masked = LaunchTable();
+  masked.add("p", "pin", true, "", "PIN", false, false, true);
+  masked.add("t", "ticket", false, "", "Ticket", false, false, false);
+  struct Shown {
+    std::vector<std::string> keys;
+  } shown;
+  const auto keep = [](const ArgumentEvent& e, void* keys) {
+    static_cast<Shown*>(keys)->keys.push_back(argument_shown_key(e));
+    return 0;
+  };
+  arg_to_params_observed({"--pin=1234", "-t", "-x", "--name=a=b", "-t", "v",
+                          kUri + "h?pin=5678&ticket=9"},
+                         masked, keep, &shown);
+  const std::vector<std::string> expected = {
+      "pin=********", "t",     "********", "name", "t", "t", "address",
+      "pin=********", "ticket"};
+  EXPECT_EQ(shown.keys, expected);
+}

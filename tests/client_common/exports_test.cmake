@@ -7,7 +7,12 @@
 # linkers' export lists.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/exports.cmake)
-client_common_exports(listed)
+client_common_exports(written)
+set(listed "")  # as the export form writes them: no ABI tag
+foreach(symbol IN LISTS written)
+  client_common_export_form("${symbol}" symbol)
+  list(APPEND listed "${symbol}")
+endforeach()
 
 function(dynamic_symbols var)
   execute_process(COMMAND ${NM} -D --defined-only ${ARGN} ${LIBRARY}

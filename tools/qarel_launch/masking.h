@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-inline constexpr char kMask[] = "********";
+inline constexpr auto& kMask = client_common::kMaskedValue;
 
 // Whether some record with this short or long key, in any letter case, is
 // masked. Any record, not only the first: a launch URI may set a later one.
