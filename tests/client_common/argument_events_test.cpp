@@ -119,10 +119,11 @@ TEST(ArgumentEvents, ParseUriAloneTellsItsPartsAndANullCallbackNothing) {
 }
 
 // A table may hold a malformed switch key with "=": "-l=" sets that record,
-// and the event says so, not that legacy was given a value.
+// and the event says so, not that legacy was given a value. Its default is
+// True already, so only is_set tells the first assignment from another.
 TEST(ArgumentEvents, ATokenTakenWholeTellsTheRecordItSets) {
   option_list t;
-  client_common::add_option(t, "", "l=", "", "d", client_common::kSwitch);
+  client_common::add_option(t, "", "l=", "True", "d", client_common::kSwitch);
   client_common::add_option(t, "l", "legacy", "", "d", client_common::kSwitch);
   Collected told{{"-l="}, {}};
   arg_to_params_observed(told.args, t, Collect, &told);

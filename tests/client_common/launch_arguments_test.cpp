@@ -78,6 +78,26 @@ TEST(LaunchArguments, VectorsLeaveTheTableInThisState) {
   }
 }
 
+TEST(LaunchArguments, ParseArgSaysMalformedOnlyOfALaunchUriParameter) {
+  const struct {
+    std::string token;
+    bool from_uri, malformed;
+    std::string state;
+  } cases[] = {
+      {"--name=a/b", false, false, "name=a/b | "},
+      {"9x=1", false, false, "| CL_param:'9x' "},
+      {"name=a/b", true, true, "name=a/b | "},  // "/" is reserved
+      {"9x=1", true, true, "| URI_opt:'9x' "},
+      {"name=a", true, false, "name=a | "},
+  };
+  for (const auto& c : cases) {
+    Idle();
+    option_list t = LaunchTable();
+    EXPECT_EQ(parseArg(c.token, t, c.from_uri), c.malformed) << c.token;
+    EXPECT_EQ(State(t), c.state) << c.token;
+  }
+}
+
 TEST(LaunchArguments, PortThenAddressEvenWithoutTheirOptions) {
   option_list bare;
   EXPECT_FALSE(parse_uri("quorvane-qarel://h:1", bare));
