@@ -36,4 +36,8 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
     EXPECT_EQ(escaped(c.in, Source::kOutside), c.out) << c.in;
     EXPECT_EQ(is_utf8(c.in), c.utf8) << c.in;
   }
+  // The fast path: printable ASCII, but a backslash only in one's own lines.
+  EXPECT_TRUE(text_escape::is_plain("a ~", Source::kOutside));
+  EXPECT_FALSE(text_escape::is_plain("a\\", Source::kOutside));
+  EXPECT_TRUE(text_escape::is_plain("a\\\n", Source::kOwnLines));
 }
