@@ -37,12 +37,7 @@ std::string read_options(const Args& args, CheckOptions& c) {
   for (auto arg = args.begin(); arg != args.end(); ++arg) {
     if (*arg == "--json" && !c.json) {
       c.json = true;
-    } else if (arg->substr(0, arg->find('=')) == "--table" && c.table.empty()) {
-      if (arg->size() > 7) {
-        c.table = arg->substr(8);
-      } else if (arg + 1 != args.end()) {
-        c.table = *++arg;
-      }
+    } else if (c.table.empty() && read_table_option(arg, args.end(), c.table)) {
       if (c.table.empty()) return "--table needs a FILE";
     } else if (!file_given && (*arg == "-" || arg->rfind('-', 0) != 0)) {
       c.file = *arg;

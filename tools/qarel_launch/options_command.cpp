@@ -10,8 +10,6 @@
 #include "table_file.h"
 
 namespace {
-constexpr std::string_view kTableOption = "--table";
-
 int run(const Args& args) {
   std::string table;
   bool as_table = false, json = false;
@@ -20,13 +18,7 @@ int run(const Args& args) {
       as_table = true;
     } else if (*arg == "--json" && !as_table && !json) {
       json = true;
-    } else if (arg->substr(0, arg->find('=')) == "--table" && table.empty()) {
-      // "--table FILE" or "--table=FILE"
-      if (arg->size() > kTableOption.size()) {
-        table = arg->substr(kTableOption.size() + 1);
-      } else if (arg + 1 != args.end()) {
-        table = *++arg;
-      }
+    } else if (table.empty() && read_table_option(arg, args.end(), table)) {
       if (table.empty()) {
         return refuse(kOptionsCommand,
                       "--table needs a FILE (--as-table writes one)");

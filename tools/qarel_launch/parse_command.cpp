@@ -75,7 +75,7 @@ std::string read_options(const Args& args, ParseOptions& p) {
     return "--open-log " + shown(p.log_dir) + ": " +
            (errno == ENOENT    ? "no such folder"
             : errno == ENOTDIR ? "not a folder"
-                                                : std::strerror(errno));
+                               : std::strerror(errno));
   }
   if (faccessat(p.log_folder, ".", W_OK, 0) != 0)
     return "--open-log " + shown(p.log_dir) + ": not writable";
