@@ -159,3 +159,16 @@ TEST(ArgumentEvents, TheShownKeyMasksWhatAMaskedOptionWasGiven) {
       "pin=********", "ticket"};
   EXPECT_EQ(shown.keys, expected);
 }
+
+TEST(ArgumentEvents, EachRefusalHasItsWords) {
+  using client_common::ArgumentRefusal;
+  const std::vector<std::string> words = {"",
+                                          "unknown key",
+                                          "malformed key",
+                                          "a switch given a value",
+                                          "a key a launch URI may not set",
+                                          "a key with no value",
+                                          ""};  // a reason of a later release
+  for (std::size_t r = 0; r < words.size(); ++r)
+    EXPECT_EQ(argument_refusal_text(static_cast<ArgumentRefusal>(r)), words[r]);
+}

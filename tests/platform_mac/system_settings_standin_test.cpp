@@ -22,6 +22,10 @@ TEST(SystemSettingsStandin, MicrophoneRequestFrom1014OnAndItsAnswerIsIgnored) {
     int requests;
   } cases[] = {
       {{10, 13, 99}, 0}, {{10, 14, 0}, 2}, {{9, 99, 0}, 0}, {{11, 0, 0}, 2}};
+  // Until a test sets another, the stand-in is macOS 14.0.0.
+  macos_standin::reset();
+  EXPECT_TRUE(macos_standin::os_version_at_least({14, 0, 0}));
+  EXPECT_FALSE(macos_standin::os_version_at_least({14, 0, 1}));
   for (const auto& c : cases) {
     macos_standin::reset();
     macos_standin::set_os_version(c.version);

@@ -40,4 +40,6 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
   EXPECT_TRUE(text_escape::is_plain("a ~", Source::kOutside));
   EXPECT_FALSE(text_escape::is_plain("a\\", Source::kOutside));
   EXPECT_TRUE(text_escape::is_plain("a\\\n", Source::kOwnLines));
+  // One's own lines keep their breaks and backslashes; the rest is escaped.
+  EXPECT_EQ(escaped("a\\\n\x1b", Source::kOwnLines), "a\\\n\\x1b");
 }

@@ -48,6 +48,13 @@ not assigned
 Summary: 4 accepted, 4 refused, 1 malformed, 4 unreadable.
 """, text
 
+# A folder is no file of links: said once, and nothing judged.
+folder_run = subprocess.run([tool, "check", "."], capture_output=True,
+                            cwd=folder, timeout=20)
+assert folder_run.returncode == 2, folder_run
+assert folder_run.stderr == b"qarel-launch: check: .: line 1: Is a directory\n"
+assert folder_run.stdout.startswith(b"Summary: 0 accepted"), folder_run
+
 validator = jsonschema.Draft202012Validator(json.load(open(schema)))
 with open(f"{folder}/links") as links:
     status, jsonl = run("check", "--json", "-", stdin=links)

@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <iomanip>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -32,6 +33,14 @@ TEST(VersionRecord, VersionNumbersAgreeInEveryForm) {
   EXPECT_STREQ(quor_version_get_product_name(),
                "Quorvane Qarel Desktop Client");
   EXPECT_STREQ(quor_version_get_platform(), "Qarel");
+  // Branch, revision and build counter: "main@7f6c566d96~0".
+  EXPECT_TRUE(
+      std::regex_match(internal, std::regex("[^@]+@[0-9a-f]{10}~[0-9]+")))
+      << internal;
+  // The build type and the target system, in lower case: "debug-linux".
+  EXPECT_TRUE(std::regex_match(quor_version_get_build_name(),
+                               std::regex("[a-z]+-[a-z0-9]+")))
+      << quor_version_get_build_name();
 }
 
 TEST(VersionRecord, EveryFormNamesTheBuildInstant) {
