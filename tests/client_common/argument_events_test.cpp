@@ -32,6 +32,7 @@ std::string Render(const ArgumentEvent& e) {
   if (!e.value.empty()) s += " =" + std::string(e.value);
   s += kFaults[static_cast<int>(e.fault)];
   if (e.argument.data() + e.offset != e.text.data()) s += " (elsewhere)";
+  if (e.size != sizeof(ArgumentEvent)) s += " (sized wrong)";
   return s;
 }
 
@@ -53,7 +54,7 @@ int Collect(const ArgumentEvent& event, void* context) {
   const bool indexed = event.index < c.args.size() &&
                        c.args[event.index].data() == event.argument.data();
   c.events.push_back(Render(event) + (indexed ? "" : " (unindexed)"));
-  return 0;
+  return 1;  // reserved for a later release: the parse goes on
 }
 }  // namespace
 
