@@ -6,8 +6,11 @@
 using EventLogFacade = CoreRecorder;
 
 TEST_F(EventLogFacade, CallsPassThroughAtMappedLevelsAndTellSuccess) {
-  for (int level : {0, 1, 2, 3, 4, -1})  // debug, info, critical, error
-    log(static_cast<Level>(level), "t", 7);
+  // By name, so each name's number is what a client passes; then two
+  // numbers no name has.
+  for (Level level : {LEVEL_DEBUG, LEVEL_INFO, LEVEL_CRITICAL, LEVEL_ERROR,
+                      Level{4}, Level{-1}})
+    log(level, "t", 7);
   log(LEVEL_ERROR, "100% of %s and %n", -501);
   EXPECT_TRUE(init_logger("dir", "name", boost::none));
   EXPECT_TRUE(init_logger("a", "b", 3));
