@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <csignal>
@@ -114,6 +115,21 @@ TEST_F(CoreEventLog, WritesOneLinePerCallWhateverTheTextHolds) {
   EXPECT_EQ(Unstamped(ReadFile(dir.file("c.log"))),
             "[critical] 110 0: x\\x0aecho PWNED\\x0a\\\\\n"
             "[critical] 110 0: caf\xc3\xa9 \\xe2\\x80\\xa8\n");
+}
+
+// A client started with standard input closed gets descriptor 0 for its
+// log, and its lines go there all the same.
+TEST_F(CoreEventLog, ALogOnDescriptorZeroIsWrittenToo) {
+  const int stdin_copy = dup(STDIN_FILENO);
+  close(STDIN_FILENO);
+  const int opened = qarel_client_log_init(dir.path.c_str(), "c.log", 2);
+  mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "on zero");
+  quor_event_close();
+  dup2(stdin_copy, STDIN_FILENO);
+  close(stdin_copy);
+  EXPECT_EQ(opened, 0);
+  EXPECT_EQ(Unstamped(ReadFile(dir.file("c.log"))),
+            "[critical] 110 0: on zero\n");
 }
 
 // A line that does not fit (here under a file size limit, as on a full
