@@ -18,7 +18,7 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
        "~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf"},
       {"a\\x\n\r", "a\\\\x\\x0a\\x0d"},  // the escape's own backslash too
       {std::string("\0\x7f", 2), "\\x00\\x7f"},    // NUL and DEL
-      {"\x85\xc2\x85", "\\x85\\xc2\\x85", false},  // C1: raw, and U+0085
+      {"\x80\xc2\x85", "\\x80\\xc2\\x85", false},  // stray 0x80; U+0085
       // The set is unprintable_ranges.h's (its own test compares it with
       // the Unicode data): a range of one (U+00AD), the last code point of
       // the last range (U+E007F), a Hangul filler (U+3164); what follows
@@ -29,6 +29,8 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
       // Overlong, the first and last surrogate, past U+10FFFF.
       {"\xc0\xaf\xed\xa0\x80\xed\xbf\xbf\xf4\x90\x80\x80",
        "\\xc0\\xaf\\xed\\xa0\\x80\\xed\\xbf\\xbf\\xf4\\x90\\x80\\x80", false},
+      // A lead byte past 0xf4, whose bits would spell U+100000.
+      {"\xfc\x80\x80\x80", "\\xfc\\x80\\x80\\x80", false},
       {"\xef\xbf\xbd\xe2(\xe2\x82", "\xef\xbf\xbd\\xe2(\\xe2\\x82",
        false},  // U+FFFD; cut
   };
