@@ -360,9 +360,9 @@ TEST(QarelLaunch, EachCaseGivesItsStatusOutputAndNoMaskedValue) {
 // of more than one byte that act or hide: controls (U+0085, U+061C,
 // U+202E, U+2066), separators (U+2028, U+2029), format characters (U+00AD,
 // U+200B, U+FEFF, U+E0001, U+E007F) and Hangul fillers (U+115F, U+3164,
-// U+FFA0), in a value, a key, a host, an ignored URI, a table file, and
-// every command's arguments: nothing reaches either stream unescaped, and
-// no line is forged.
+// U+FFA0), in a value, a key, a host, an ignored URI, a table file, a file
+// of links, and every command's arguments: nothing reaches either stream
+// unescaped, and no line is forged.
 TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
   TempDir dir;
   std::string raw, encoded;
@@ -394,6 +394,9 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
                        kUri + raw,
                        kUri + "h?" + encoded,
                        "quorvane-qarel:" + raw};
+  std::ofstream(dir.file("links"))
+      << raw << "\n"
+      << kUri << "h?" << encoded << "\nsni=" << raw << forged;
   auto with = [&](Args head) {
     head.insert(head.end(), launch.begin(), launch.end());
     return head;
@@ -415,6 +418,10 @@ TEST(QarelLaunch, NoHostileByteReachesEitherStream) {
       {"--help", raw},
       {"parse", "--open-log", raw, "x"},
       {"parse", "--table", raw, "x"},
+      {"check", "--table", "hostile", "links"},
+      {"check", "--json", "links"},
+      {"check", raw},
+      {"check", "--table", raw, "links"},
   };
   for (const Args& args : runs) {
     const Outcome run = Launch(args, dir);
