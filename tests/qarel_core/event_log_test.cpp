@@ -1,4 +1,5 @@
 // The core event log stand-in, against real files in a folder of its own.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -118,29 +119,32 @@ TEST_F(CoreEventLog, WritesOneLinePerCallWhateverTheTextHolds) {
 }
 
 // A client started with standard input closed gets descriptor 0 for its
-// log, and its lines go there all the same.
+// log: its lines go there all the same, and the close releases it.
 TEST_F(CoreEventLog, ALogOnDescriptorZeroIsWrittenToo) {
   const int stdin_copy = dup(STDIN_FILENO);
   close(STDIN_FILENO);
   const int opened = qarel_client_log_init(dir.path.c_str(), "c.log", 2);
   mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "on zero");
   quor_event_close();
+  const bool released = fcntl(STDIN_FILENO, F_GETFD) == -1;
   dup2(stdin_copy, STDIN_FILENO);
   close(stdin_copy);
   EXPECT_EQ(opened, 0);
   EXPECT_EQ(Unstamped(ReadFile(dir.file("c.log"))),
             "[critical] 110 0: on zero\n");
+  EXPECT_TRUE(released);
 }
 
 // A line that does not fit (here under a file size limit, as on a full
-// disk) is said by the call and by the close, and leaves no part behind.
+// disk) is said by the call and by the close, and leaves no part behind,
+// not even the one byte the limit had room for.
 TEST_F(CoreEventLog, ALineThatCannotBeWrittenWholeIsSaidAndCutOff) {
   ASSERT_EQ(qarel_client_log_init(dir.path.c_str(), "c.log", 2), 0);
   rlimit old_limit{};
   getrlimit(RLIMIT_FSIZE, &old_limit);
   const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit limit = old_limit;
-  limit.rlim_cur = 100;
+  limit.rlim_cur = 1;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
   const int result =
       mQUOR_EVENT_LOG_MESSAGE(110, 0, 0, "%s", std::string(200, 'x').c_str());
