@@ -37,7 +37,8 @@ std::string read_options(const Args& args, CheckOptions& c) {
   for (auto arg = args.begin(); arg != args.end(); ++arg) {
     if (*arg == "--json" && !c.json) {
       c.json = true;
-    } else if (c.table.empty() && read_table_option(arg, args.end(), c.table)) {
+    } else if (c.table.empty() && option_name(*arg) == "--table") {
+      c.table = option_value(arg, args.end());
       if (c.table.empty()) return "--table needs a FILE";
     } else if (!file_given && (*arg == "-" || arg->rfind('-', 0) != 0)) {
       c.file = *arg;

@@ -34,6 +34,13 @@ extern const Command kVersionCommand;
 extern const Command kOptionsCommand;
 extern const Command kCheckCommand;
 
+// The option that `arg` names: all of it, or what stands before its "=".
+std::string option_name(const std::string& arg);
+
+// The value of the option at `*arg`, given as "--name=VALUE" or as
+// "--name VALUE" (then `arg` moves on to VALUE); empty when none is given.
+std::string option_value(Args::const_iterator& arg, Args::const_iterator end);
+
 // One line on standard error, "qarel-launch: <command>: <what>"; returns
 // kExitMalformed, the status of a wrong command line.
 int refuse(const Command& command, const std::string& what);

@@ -68,6 +68,16 @@ void print_usage(const Command& c) {
 bool is_help(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 }  // namespace
 
+std::string option_name(const std::string& arg) {
+  return arg.substr(0, arg.find('='));
+}
+
+std::string option_value(Args::const_iterator& arg, Args::const_iterator end) {
+  const std::size_t equals = arg->find('=');
+  if (equals != std::string::npos) return arg->substr(equals + 1);
+  return arg + 1 != end ? *++arg : "";
+}
+
 int refuse(const Command& command, const std::string& what) {
   say(stderr, "%s: %s: %s\n", kName, command.name, what.c_str());
   return kExitMalformed;

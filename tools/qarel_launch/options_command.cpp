@@ -18,7 +18,8 @@ int run(const Args& args) {
       as_table = true;
     } else if (*arg == "--json" && !as_table && !json) {
       json = true;
-    } else if (table.empty() && read_table_option(arg, args.end(), table)) {
+    } else if (table.empty() && option_name(*arg) == "--table") {
+      table = option_value(arg, args.end());
       if (table.empty()) {
         return refuse(kOptionsCommand,
                       "--table needs a FILE (--as-table writes one)");

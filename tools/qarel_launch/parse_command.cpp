@@ -51,18 +51,14 @@ std::string read_options(const Args& args, ParseOptions& p) {
       (*arg == "--json" ? p.json : p.explain) = true;
       continue;
     }
-    const std::string option = arg->substr(0, arg->find('='));
+    const std::string option = option_name(*arg);
     std::string* value = option == "--table"      ? &p.table
                          : option == "--open-log" ? &p.log_dir
                                                   : nullptr;
     if (value == nullptr) break;
     const char* what = value == &p.table ? "FILE" : "DIR";
     if (!value->empty()) return option + " is given twice";
-    if (option.size() < arg->size()) {
-      *value = arg->substr(option.size() + 1);
-    } else if (arg + 1 != args.end()) {
-      *value = *++arg;
-    }
+    *value = option_value(arg, args.end());
     if (value->empty()) return option + " needs a " + what;
   }
   p.launch.assign(arg, args.end());
@@ -90,7 +86,7 @@ std::vector<std::string> lookalikes(const Args& launch,
                                     const Reading& reading) {
   std::vector<std::string> notes;
   for (std::size_t i = 0; i < launch.size(); ++i) {
-    const std::string option = launch[i].substr(0, launch[i].find('='));
+    const std::string option = option_name(launch[i]);
     for (const char* own : {"--explain", "--json", "--table", "--open-log"}) {
       if (!case_comp(option, own)) continue;
       notes.push_back(

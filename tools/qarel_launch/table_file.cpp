@@ -200,15 +200,3 @@ void write_table(const option_list& table, std::FILE* out) {
         shown(o.description).c_str());
   }
 }
-
-bool read_table_option(Args::const_iterator& arg, Args::const_iterator end,
-                       std::string& file) {
-  constexpr std::string_view kOption = "--table";
-  if (arg->substr(0, arg->find('=')) != kOption) return false;
-  if (arg->size() > kOption.size()) {
-    file = arg->substr(kOption.size() + 1);
-  } else if (arg + 1 != end) {
-    file = *++arg;
-  }
-  return true;
-}

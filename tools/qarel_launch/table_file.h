@@ -18,19 +18,11 @@
 #include <cstdio>
 #include <string>
 
-#include "commands.h"
-
 // Replaces `table` with the options of the file at `path`. On a file that
 // breaks a rule above, returns false after a line on standard error for
 // the file, or for each line that breaks one, naming the file, the line
 // and what is wrong.
 bool load_table_file(const std::string& path, option_list& table);
-
-// Whether `*arg` is the option "--table FILE" or "--table=FILE". Then
-// `file` holds FILE, empty when none is given, and `arg` is at the last
-// argument the option took.
-bool read_table_option(Args::const_iterator& arg, Args::const_iterator end,
-                       std::string& file);
 
 // Writes `table` in the same format, after a comment naming the fields,
 // escaped as the tool prints text from outside; a masked option's default,
