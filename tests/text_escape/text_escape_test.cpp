@@ -17,7 +17,8 @@ TEST(TextEscape, EscapesWhatAReaderWouldActOnAndNothingElse) {
       {"~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
        "~ \xc2\xa0\xdf\xbf\xe0\xa0\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf"},
       {"a\\x\n\r", "a\\\\x\\x0a\\x0d"},  // the escape's own backslash too
-      {std::string("\0\x7f", 2), "\\x00\\x7f"},    // NUL and DEL
+      {std::string("\0", 1), "\\x00"},
+      {"~\x7f", "~\\x7f"},  // DEL, the byte after the last printable one
       {"\x80\xc2\x85", "\\x80\\xc2\\x85", false},  // stray 0x80; U+0085
       // The set is unprintable_ranges.h's (its own test compares it with
       // the Unicode data): a range of one (U+00AD), the last code point of
